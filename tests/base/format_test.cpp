@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+
+#include "base/errors.h"
+#include "base/format.h"
+#include "base/int_parse.h"
+#include "base/tobject.h"
+
+TEST(Format, IntegersWithWidthPrecisionAndAlignment) {
+  EXPECT_EQ(Format(u"List index out of bounds (%d)", {-1}), u"List index out of bounds (-1)");
+  EXPECT_EQ(Format(u"[%5d|%-5d|%.3d]", {42, 42, 7}), u"[   42|42   |007]");
+  EXPECT_EQ(Format(u"%u %x %.4x", {-1, 255, 255}), u"4294967295 FF 00FF");
+  EXPECT_EQ(Format(u"%d", {int64_t{1} << 40}), u"1099511627776");
+  EXPECT_EQ(Format(u"%*d|%-*d", {4, 1, 3, 2}), u"   1|2  ");
+}
+
+TEST(Format, StringsCharactersAndIndexes) {
+  EXPECT_EQ(Format(u"%s=%s", {u"wide", std::string("narr\xC3\xA9")}), u"wide=narr\u00E9");
+  EXPECT_EQ(Format(u"%s%s", {u'w', 'n'}), u"wn");
+  EXPECT_EQ(Format(u"%.3s|%6s", {u"abcdef", u"ab"}), u"abc|    ab");
+  EXPECT_EQ(Format(u"%1:s %0:s %s", {u"a", u"b"}), u"b a b");
+  EXPECT_EQ(Format(u"100%%", {}), u"100%");
+}
+
+TEST(Format, Floats) {
+  EXPECT_EQ(Format(u"%1.1f", {2.25}), u"2.2");  // the C library rounds halves to even
+  EXPECT_EQ(Format(u"%f", {1.0}), u"1.00");
+  EXPECT_EQ(Format(u"%n", {1234567.891}), u"1,234,567.89");
+  EXPECT_EQ(Format(u"%.3e", {12345.0}), u"1.23E+004");
+  EXPECT_EQ(Format(u"%g|%g|%g", {0.5, 100.0, 1e20}), u"0.5|100|1E20");
+  EXPECT_EQ(Format(u"%m", {TVarRec::Currency(-1234.5)}), u"-$1,234.50");
+}
+
+TEST(Format, MismatchedOrMissingArgumentsFail) {
+  EXPECT_THROW(Format(u"%d", {u"text"}), EConvertError);
+  EXPECT_THROW(Format(u"%s", {3}), EConvertError);
+  EXPECT_THROW(Format(u"%f", {3}), EConvertError);
+  EXPECT_THROW(Format(u"%d %d", {3}), EConvertError);
+  EXPECT_THROW(Format(u"%q", {3}), EConvertError);
+  EXPECT_THROW(Format(u"50%", {}), EConvertError);
+  try {
+    Format(u"%d", {});
+  } catch (const EConvertError& e) {
+    EXPECT_EQ(e.Message(), u"No argument for format '%d'");
+  }
+}
+
+TEST(VarRec, OnlyCharacterAndStringKindsConvertToText) {
+  EXPECT_EQ(VarRecToStr(u"MAP"), u"MAP");
+  EXPECT_EQ(VarRecToStr(WideString(u"objects")), u"objects");
+  EXPECT_EQ(VarRecToStr(std::string("abilities")), u"abilities");
+  EXPECT_EQ(VarRecToStr(TVarRec::ShortString("x")), u"x");
+  try {
+    VarRecToStr(TVarRec(7));
+    FAIL();
+  } catch (const EInvalidOperation& e) {
+    EXPECT_EQ(e.Message(), u"Couldn't convert VarRec of type 0 to string.");
+  }
+  EXPECT_THROW(VarRecToStr(TVarRec::OfKind(vtVariant)), EInvalidOperation);
+}
+
+TEST(IntParse, SignsPrefixesAndLimits) {
+  EXPECT_EQ(TryStrToInt(u"  -42"), -42);
+  EXPECT_EQ(TryStrToInt(u"+7"), 7);
+  EXPECT_EQ(TryStrToInt(u"$1F"), 31);
+  EXPECT_EQ(TryStrToInt(u"0x1f"), 31);
+  EXPECT_EQ(TryStrToInt(u"X10"), 16);
+  EXPECT_EQ(TryStrToInt(u"$FFFFFFFF"), -1);
+  EXPECT_EQ(TryStrToInt(u"-2147483648"), INT32_MIN);
+  EXPECT_EQ(TryStrToInt(u"2147483648"), std::nullopt);
+  EXPECT_EQ(TryStrToInt(u""), std::nullopt);
+  EXPECT_EQ(TryStrToInt(u"12 "), std::nullopt);
+  EXPECT_EQ(TryStrToInt(u"1s"), std::nullopt);
+  EXPECT_EQ(TryStrToInt(u"0x"), std::nullopt);
+  try {
+    StrToInt(u"abc");
+    FAIL();
+  } catch (const EConvertError& e) {
+    EXPECT_EQ(e.Message(), u"'abc' is not a valid integer value");
+  }
+}
+
+namespace {
+class TSample : public TObject {
+  SW_CLASS(TSample)
+};
+class TSample_Kind : public TSample {
+  SW_CLASS(TSample_Kind)
+};
+SW_CLASS_DEFINE(TSample, TObject)
+SW_CLASS_DEFINE(TSample_Kind, TSample)
+}  // namespace
+
+TEST(TObject, ClassNamesInheritanceAndRegistry) {
+  TSample_Kind kind;
+  TObject& object = kind;
+  EXPECT_EQ(object.ClassName(), u"TSample_Kind");
+  EXPECT_TRUE(object.Is<TSample>());
+  EXPECT_TRUE(object.Is<TObject>());
+  TSample plain;
+  EXPECT_FALSE(plain.Is<TSample_Kind>());
+  EXPECT_EQ(As<TSample_Kind>(&plain), nullptr);
+
+  RegisterClass(TSample_Kind::StaticClass(), nullptr);
+  const TRegisteredClass* found = FindRegisteredClass(u"tsample_KIND");
+  ASSERT_NE(found, nullptr);
+  EXPECT_EQ(found->Class, &TSample_Kind::StaticClass());
+  EXPECT_EQ(FindRegisteredClass(u"TSample_Other"), nullptr);
+}
+
+TEST(TObject, IdentitiesAreDistinctAndTokensAvoidTheSeparator) {
+  std::vector<std::unique_ptr<TSample>> objects;
+  std::set<uint32_t> seen;
+  for (int i = 0; i < 70000; ++i) {
+    objects.push_back(std::make_unique<TSample>());
+    const uint32_t id = objects.back()->Identity();
+    EXPECT_TRUE(seen.insert(id).second);
+    const WideString token = ObjectToken(objects.back().get());
+    ASSERT_EQ(token.size(), 2u);
+    EXPECT_NE(token[0], u'=');
+    EXPECT_NE(token[1], u'=');
+    EXPECT_NE(token[0], 0);
+    EXPECT_NE(token[1], 0);
+  }
+  EXPECT_EQ(IdentityToken(0x00020001), WideString({char16_t(1), char16_t(2)}));
+}

@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include "base/rounding.h"
+#include "base/upper_case.h"
+#include "base/utf8.h"
+#include "base/wide_string.h"
+
+TEST(Utf8, DecodesUpToThreeBytesAndKeepsTheByteOrderMark) {
+  EXPECT_EQ(Utf8Decode("a\xC3\xA9\xE2\x82\xAC"), u"a\u00E9\u20AC");
+  EXPECT_EQ(Utf8Decode("\xEF\xBB\xBF[x]"), u"\uFEFF[x]");
+}
+
+TEST(Utf8, AnyMalformedSequenceEmptiesTheWholeText) {
+  EXPECT_EQ(Utf8Decode("caf\xE9 au lait"), u"");       // lone Latin-1 byte
+  EXPECT_EQ(Utf8Decode("ok\xE2\x82"), u"");             // truncated at the end
+  EXPECT_EQ(Utf8Decode("\xF0\x9F\x98\x80"), u"");       // four-byte sequence
+  EXPECT_EQ(Utf8Decode("\xC0\x80"), u"");               // overlong NUL
+  EXPECT_EQ(Utf8Decode("\xE0\x80\x80"), u"");           // overlong three-byte form
+  EXPECT_EQ(Utf8Decode("\x80"), u"");                   // continuation as lead
+}
+
+TEST(Utf8, EncodingRoundTripsEveryCodeUnitIncludingSurrogates) {
+  WideString all;
+  for (char32_t unit = 1; unit <= 0xFFFF; ++unit) all.push_back(static_cast<char16_t>(unit));
+  EXPECT_EQ(Utf8Decode(Utf8Encode(all)), all);
+  EXPECT_EQ(Utf8Encode(u"\u00E9"), "\xC3\xA9");
+}
+
+TEST(UpperCase, MapsEachUnitAndNeverChangesTheLength) {
+  EXPECT_EQ(WideUpperCase(u"abc\u00E9\u0101z"), u"ABC\u00C9\u0100Z");
+  EXPECT_EQ(WideUpperCase(u"\u00DF").size(), 1u);  // sharp s has no one-unit capital
+  EXPECT_EQ(WideLowerCase(u"TSWAbility_RemovePath"), u"tswability_removepath");
+  EXPECT_TRUE(SameTextW(u"Objects", u"OBJECTS"));
+  EXPECT_FALSE(SameTextW(u"Objects", u"Object"));
+}
+
+TEST(Text, TrimRemovesControlCharactersAndBlanksOnly) {
+  EXPECT_EQ(Trim(u"\t  key = 1 \r\n"), u"key = 1");
+  EXPECT_EQ(Trim(u" \x01 "), u"");
+  EXPECT_EQ(Trim(u"\u00A0x\u00A0"), u"\u00A0x\u00A0");
+}
+
+TEST(Rounding, TiesGoToEven) {
+  EXPECT_EQ(RoundTiesEven(2.5), 2);
+  EXPECT_EQ(RoundTiesEven(3.5), 4);
+  EXPECT_EQ(RoundTiesEven(-2.5), -2);
+  EXPECT_EQ(RoundTiesEven(2.6), 3);
+}
