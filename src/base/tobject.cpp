@@ -7,10 +7,14 @@
 
 namespace {
 
-bool IsUsableHalf(uint32_t half) { return half != 0 && half != u'='; }
+// A half must not be 0 or "=" (the key separator), and must have no case: registries compare
+// keys without regard to case, so "a" and "A" halves would make two tokens collide.
+bool IsUsableHalf(uint32_t half) {
+  const auto unit = static_cast<char16_t>(half);
+  return half != 0 && unit != u'=' && UpCaseUnit(unit) == unit && LowCaseUnit(unit) == unit;
+}
 
-// Identities come from one counter, skipping values with a half that is 0 or "=", so a token
-// never holds a terminator-like unit and never contains the key separator.
+// Identities come from one counter, skipping values with an unusable half.
 uint32_t NextIdentity() {
   static std::atomic<uint32_t> counter{0};
   for (;;) {
@@ -34,6 +38,12 @@ std::mutex& RegistryMutex() {
 bool TClass::InheritsFrom(const TClass& base) const {
   for (const TClass* cls = this; cls; cls = cls->Parent)
     if (cls == &base) return true;
+  return false;
+}
+
+bool TClass::InheritsFromClassNamed(WideStringView name) const {
+  for (const TClass* cls = this; cls; cls = cls->Parent)
+    if (cls->Name == name) return true;
   return false;
 }
 

@@ -13,6 +13,9 @@ struct TClass {
   const TClass* Parent;
 
   bool InheritsFrom(const TClass& base) const;
+  // True when this class or an ancestor has exactly this name: a test against a class that is
+  // only known by name where the test is made.
+  bool InheritsFromClassNamed(WideStringView name) const;
 };
 
 class TObject {
@@ -33,7 +36,8 @@ class TObject {
     return InheritsFrom(T::StaticClass());
   }
 
-  // Unique among live objects; neither 16-bit half is 0 or 0x003D ("=").
+  // Unique among live objects; neither 16-bit half is 0, 0x003D ("=") or a unit with case, so
+  // tokens stay distinct under case-insensitive lookup.
   uint32_t Identity() const { return identity_; }
 
  private:

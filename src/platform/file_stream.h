@@ -12,7 +12,7 @@ class TFileStreamW : public TStream {
 
   // Fails with "TFileStreamW: Cannot open file "%s". %s" (EFOpenError) or
   // "TFileStreamW: Cannot create file "%s". %s" (EFCreateError): the expanded file name and the
-  // system's error text.
+  // system's error text. A directory is refused as "Is a directory".
   TFileStreamW(const WideString& fileName, TFileMode mode);
   ~TFileStreamW() override;
 

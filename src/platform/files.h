@@ -1,5 +1,6 @@
 #pragma once
 // File helpers by wide name. Names are UTF-8 on disk; "\" separators are the caller's to map.
+#include <cstddef>
 #include <string>
 
 #include "base/wide_string.h"
@@ -10,16 +11,26 @@ std::string SystemFileName(const WideString& fileName);
 // True when the name exists and is not a directory.
 bool FileExists(const WideString& fileName);
 
-// The absolute form of a (possibly relative) file name, as shown in messages.
+// The absolute form of a (possibly relative) file name, as shown in messages: relative names
+// are taken from the working folder, and "." and ".." parts are resolved. Empty stays empty.
 WideString ExpandFileName(const WideString& fileName);
 
 // The system's text for an errno value.
 WideString SystemErrorText(int errorNumber);
 
+// "TFileStreamW: Cannot open file "%s". %s" (EFOpenError), with the expanded name.
+[[noreturn]] void RaiseFileOpenError(const WideString& fileName, int errorNumber);
+// "TFileStreamW: Cannot create file "%s". %s" (EFCreateError), with the expanded name.
+[[noreturn]] void RaiseFileCreateError(const WideString& fileName, int errorNumber);
+
+// Writes every byte to the descriptor, retrying short and interrupted writes; 0 or the errno.
+int WriteAllToDescriptor(int fd, const void* buffer, size_t count);
+
 // Writes `bytes` to the file so that the old content survives any failure: the bytes go to a
 // temporary file beside it, are flushed to disk, and the temporary file is renamed over the old
-// one. Fails with the file-create message (EFCreateError).
+// one, after which the folder is flushed too. On failure the temporary file is removed and the
+// call fails with the file-create message (EFCreateError).
 void WriteFileAtomically(const WideString& fileName, const std::string& bytes);
 
-// Deletes the file; true when it was deleted.
+// Deletes the file; true when it was deleted. Directories are not deleted.
 bool DeleteFileW(const WideString& fileName);

@@ -3,7 +3,7 @@
 
 #include "platform/stream.h"
 
-// A growable stream held in memory.
+// A growable stream held in memory. Writing past the end fills the gap with zero bytes.
 class TMemoryStream : public TStream {
   SW_CLASS(TMemoryStream)
 

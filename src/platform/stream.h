@@ -11,10 +11,11 @@ class TStream : public TObject {
 
   // Reads up to `count` bytes at the position and advances it; returns the bytes read.
   virtual size_t Read(void* buffer, size_t count) = 0;
-  // Writes `count` bytes at the position and advances it; fails when not possible.
+  // Writes `count` bytes at the position and advances it; fails with "Stream write error".
   virtual void Write(const void* buffer, size_t count) = 0;
   virtual int64_t Size() const = 0;
   virtual int64_t Position() const = 0;
+  // Any position from 0 on, also past the end; a negative one fails with "Stream seek error".
   virtual void SetPosition(int64_t position) = 0;
 
   // Every byte from the position to the end, leaving the position at the end.
