@@ -1,0 +1,130 @@
+#include "config/event_hash.h"
+
+#include <memory>
+
+#include "base/errors.h"
+
+SW_CLASS_DEFINE(TEventHash, TObject)
+
+namespace {
+
+constexpr char16_t kKeySeparator = u'=';
+constexpr size_t kTokenLength = 2;
+
+void AssignObjectEventKey(WideString& key, const TObject* source, WideStringView eventName) {
+  key.assign(ObjectToken(source)).append(1, kKeySeparator).append(eventName);
+}
+
+// Hands `object` over once it has been added under `name`; a failed add frees it.
+void AddOwned(TObjectHash& hash, const WideString& name, std::unique_ptr<TObject> object) {
+  hash.AddObject(name, object.get());
+  object.release();
+}
+
+}  // namespace
+
+TEventHash::TEventHash(TSWConfig* sender) : sender_(sender) {}
+
+TEventHash::~TEventHash() {
+  for (int i = 0; i < entries_.Count(); ++i) TEventHandlerList::Release(&ListAt(i));
+}
+
+TEventHandlerList& TEventHash::ListAt(int index) const {
+  return static_cast<TEventHandlerList&>(*entries_.Objects(index));
+}
+
+TEventHandlerList* TEventHash::FindList(WideStringView key) const {
+  return static_cast<TEventHandlerList*>(entries_.Find(key));
+}
+
+TEventHandlerList& TEventHash::ListFor(const WideString& eventName) {
+  if (TEventHandlerList* list = FindList(eventName)) return *list;
+  auto list = std::make_unique<TEventHandlerList>(eventName);
+  TEventHandlerList& added = *list;
+  AddOwned(entries_, eventName, std::move(list));  // released by ClearCallbacksOf or ~TEventHash
+  return added;
+}
+
+void TEventHash::AddHandler(const WideString& eventName, const TSWEventHandler& handler) {
+  TEventHandlerList& list = ListFor(eventName);
+  if (list.IndexOfHandler(handler) >= 0) return;
+  list.Append(handler);
+  RecordInTrail(eventName, handler);
+}
+
+void TEventHash::AddObjectHandler(const TObject* source, const WideString& eventName,
+                                  const TSWEventHandler& handler) {
+  WideString key;
+  AssignObjectEventKey(key, source, eventName);
+  AddHandler(key, handler);
+}
+
+void TEventHash::RecordInTrail(const WideString& eventName, const TSWEventHandler& handler) {
+  const WideString token = ObjectToken(handler.Target());
+  auto* pairs = As<TObjectHash>(trail_.Find(token));
+  if (!pairs) {
+    auto created = std::make_unique<TObjectHash>(true);
+    pairs = created.get();
+    AddOwned(trail_, token, std::move(created));
+  }
+  AddOwned(*pairs, eventName, std::make_unique<TEventHashItem>(handler));
+}
+
+void TEventHash::RemoveHandler(const WideString& eventName, const TSWEventHandler& handler) {
+  if (TEventHandlerList* list = FindList(eventName)) list->Remove(handler);
+}
+
+int TEventHash::IndexOfHandler(const WideString& eventName, const TSWEventHandler& handler) const {
+  const TEventHandlerList* list = FindList(eventName);
+  return list ? list->IndexOfHandler(handler) : -1;
+}
+
+void TEventHash::RaiseEvent(const WideString& eventName, TObject* arg) {
+  if (TEventHandlerList* list = FindList(eventName)) list->Dispatch(sender_, eventName, arg);
+}
+
+void TEventHash::RaiseObjectEvent(const TObject* source, const WideString& eventName, TObject* arg) {
+  AssignObjectEventKey(objectKey_, source, eventName);
+  TEventHandlerList* list = FindList(objectKey_);
+  if (!list) return;
+  // The handlers need the key in storage that a nested raise does not overwrite: the entry's own
+  // key when it is spelled as raised (as the game always does), else a copy.
+  if (list->Key() == objectKey_) list->Dispatch(sender_, list->Key(), arg);
+  else list->Dispatch(sender_, WideString(objectKey_), arg);
+}
+
+void TEventHash::ClearCallbacksOf(const TObject* object) {
+  const WideString token = ObjectToken(object);
+  RemoveTrailOf(token);
+  DeleteObjectEntriesOf(token);
+}
+
+void TEventHash::RemoveTrailOf(const WideString& token) {
+  const int index = trail_.IndexOf(token);
+  if (index < 0) return;
+  TObject* const found = trail_.Objects(index);
+  const auto* pairs = As<TObjectHash>(found);
+  if (!pairs)
+    Raise<EInvalidOperation>(u"ClearCallbacksOf - unexpected class (%s) of object trail item.",
+                             {found ? found->ClassName() : WideString(u"nil")});
+  for (int i = 0; i < pairs->Count(); ++i)
+    RemoveHandler(pairs->Strings(i), static_cast<const TEventHashItem&>(*pairs->Objects(i)).Handler);
+  // Nothing reads a walked trail again; keeping it would only grow with every object that dies.
+  trail_.Delete(index);
+}
+
+void TEventHash::DeleteObjectEntriesOf(const WideString& token) {
+  int index;
+  while ((index = entries_.IndexOfName(token)) >= 0) {
+    TEventHandlerList* const list = &ListAt(index);
+    entries_.Delete(index);
+    TEventHandlerList::Release(list);
+  }
+}
+
+int TEventHash::HandlerCount(int index) const { return ListAt(index).LiveCount(); }
+
+bool IsObjectEvent(const WideString& eventName, const WideString& name) {
+  return eventName.size() > kTokenLength + 1 && eventName[kTokenLength] == kKeySeparator &&
+         (name.empty() || WideStringView(eventName).substr(kTokenLength + 1) == name);
+}

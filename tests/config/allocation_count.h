@@ -1,0 +1,14 @@
+#pragma once
+// Counts the heap allocations this thread makes while a TAllocationCount is alive. Other threads
+// and other tests are not counted, and allocation itself behaves as usual.
+
+class TAllocationCount {
+ public:
+  TAllocationCount();
+  ~TAllocationCount();
+  TAllocationCount(const TAllocationCount&) = delete;
+  TAllocationCount& operator=(const TAllocationCount&) = delete;
+
+  // Allocations since construction.
+  int Made() const;
+};

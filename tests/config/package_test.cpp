@@ -1,0 +1,135 @@
+#include "config/package.h"
+
+#include <vector>
+
+#include "config/no_value.h"
+#include "containers/mem_ini_file_w.h"
+#include "data_folder_fixture.h"
+#include "platform/png_image.h"
+#include "platform/stream.h"
+
+namespace {
+
+using PackageTest = DataFolderTest;
+
+TEST(FolderPackageTest, PathAlwaysEndsInBackslash) {
+  TSWFolderPackage package;
+  package.SetPath(u"Data");
+  EXPECT_EQ(package.Path(), u"Data\\");
+  package.SetPath(u"Data\\");
+  EXPECT_EQ(package.Path(), u"Data\\");
+  package.SetPath(u"");
+  EXPECT_EQ(package.Path(), u"\\");
+}
+
+TEST_F(PackageTest, DataReadsItemsByEitherSeparatorAndReopensThem) {
+  TStream& first = package.Data(u"images\\cell.png");
+  EXPECT_EQ(first.Size(), static_cast<int64_t>(folder.ReadFile("images/cell.png").size()));
+  first.ReadRemaining();
+  TStream& second = package.Data(u"images/cell.png");
+  EXPECT_EQ(second.Position(), 0);
+  EXPECT_NE(&first, &second);
+}
+
+TEST_F(PackageTest, MissingItemsAndFoldersFailNamingPackageClassAndItem) {
+  EXPECT_EQ(ErrorOf<EListError>([&] { package.Data(u"lang.ini.missing"); }),
+            u"TSWFolderPackage.Data could not retrieve data with name lang.ini.missing.");
+  EXPECT_EQ(ErrorOf<EListError>([&] { package.Data(u"maps"); }),
+            u"TSWFolderPackage.Data could not retrieve data with name maps.");
+  EXPECT_EQ(package.Cache().Count(), 0);
+
+  TTempFolder empty;
+  TSWFolderPackage bare;
+  bare.SetPath(empty.NameOf(""));
+  EXPECT_EQ(ErrorOf<EListError>([&] { bare.Data(u"lang.ini"); }),
+            u"TSWFolderPackage.Data could not retrieve data with name lang.ini.");
+}
+
+TEST_F(PackageTest, ImageIsDecodedOnceAndCachedBesideItsStream) {
+  TPngImage& image = package.Image(u"cell");
+  EXPECT_EQ(&package.Image(u"CELL"), &image);
+  EXPECT_EQ(image.Pixel(0, 0), (TRgba{10, 20, 30, 255}));
+  ASSERT_EQ(package.Cache().Count(), 2);
+  EXPECT_EQ(package.Cache().Strings(0), u"images\\cell.png");
+  EXPECT_EQ(package.Cache().Strings(1), u"images\\cell:png");
+}
+
+TEST_F(PackageTest, UndecodableImageCachesOnlyItsStream) {
+  folder.WriteFile("images/broken.png", "not a png");
+  EXPECT_THROW(package.Image(u"broken"), EPngError);
+  ASSERT_EQ(package.Cache().Count(), 1);
+  EXPECT_EQ(package.Cache().Strings(0), u"images\\broken.png");
+}
+
+TEST_F(PackageTest, IniIsParsedOnceAndReadWithoutRegardToCase) {
+  TMemIniFileW& objects = package.Ini(u"objects");
+  EXPECT_EQ(&package.Ini(u"OBJECTS"), &objects);
+  EXPECT_EQ(objects.ReadString(u"FLOWER", u"hp", u"-"), u"50");
+  EXPECT_EQ(package.Cache().Strings(1), u"objects:ini");
+}
+
+TEST_F(PackageTest, FileListOrderAndMarkers) {
+  UseStore();
+  LoadMap();
+  const std::vector<TVarRec> mapThenObjects = {u"MAP", u"objects"};
+  EXPECT_EQ(package.ReadStr(u"Flower", u"HP", mapThenObjects), u"70");
+  EXPECT_EQ(package.ReadInt(u"FLOWER", u"hp", mapThenObjects), 70);
+  EXPECT_EQ(package.ReadStr(u"Flower", u"Growth", mapThenObjects), u"3 5 8");
+  EXPECT_EQ(package.ReadInt(u"Flower", u"Hex", mapThenObjects), 31);
+  EXPECT_EQ(package.ReadStr(u"Flower", u"Nowhere", mapThenObjects), NoValue);
+  EXPECT_EQ(package.ReadInt(u"Flower", u"Nowhere", mapThenObjects), -1);
+  EXPECT_EQ(package.FindIni(u"Flower", u"HP", {u"objects", u"MAP"}), &package.Ini(u"objects"));
+
+  // A key present with an empty value stops the search there.
+  EXPECT_EQ(package.ReadStr(u"Bean", u"Cost", {u"MAP", u"abilities"}), u"");
+  EXPECT_EQ(ErrorOf<EConvertError>([&] { package.ReadInt(u"Bean", u"Cost", {u"MAP", u"abilities"}); }),
+            u"Property Cost of [Bean] must be a number - but  was given.");
+
+  EXPECT_EQ(ErrorOf<EStringListError>(
+                [&] { package.ReadStr(u"Flower", u"Nowhere", {u"MAP", u"abilities", u"RAISE"}); }),
+            u"Couldn't find string property Nowhere of [Flower] defined in any config file.");
+  EXPECT_EQ(ErrorOf<EStringListError>([&] { package.ReadStr(u"Flower", u"HP", {u"RAISE", u"objects"}); }),
+            u"Couldn't find string property HP of [Flower] defined in any config file.");
+  EXPECT_EQ(package.ReadStr(u"Flower", u"HP", {u"objects", u"RAISE"}), u"50");
+
+  // A section header with nothing under it does not count as having the section.
+  EXPECT_EQ(package.FindSection(u"levels", mapThenObjects), &package.Ini(u"objects"));
+  EXPECT_EQ(package.FindSection(u"Nowhere", mapThenObjects), nullptr);
+}
+
+TEST_F(PackageTest, MapEntryWithoutLoadedMapFileFails) {
+  const WideString expected =
+      u"Cannot read property HP of [Flower] from the map file: no map file is loaded.";
+  EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { package.ReadStr(u"Flower", u"HP", {u"MAP", u"objects"}); }),
+            expected);
+  UseStore();
+  EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { package.ReadStr(u"Flower", u"HP", {u"MAP", u"objects"}); }),
+            expected);
+  EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { package.FindSection(u"Levels", {u"MAP"}); }),
+            u"Cannot look up section [Levels] in the map file: no map file is loaded.");
+}
+
+TEST_F(PackageTest, ReadStrFromTriesKeysInOrderAndPicksPieces) {
+  const std::vector<TVarRec> objects = {u"objects"};
+  EXPECT_EQ(package.ReadStrFrom(objects, u"Flower", {u"a", u"b"}), u"from b");
+  EXPECT_EQ(package.ReadStrFrom(objects, u"Flower", {u"a", u"c"}), NoValue);
+  EXPECT_EQ(ErrorOf<EStringListError>([&] { package.ReadStrFrom(objects, u"Flower", {u"a", u"RAISE"}); }),
+            u"ReadStrFrom failed - couldn't find property from [Flower].");
+  EXPECT_EQ(package.ReadStrFrom(objects, u"Flower", {u"b", u"RAISE"}), u"from b");
+
+  EXPECT_EQ(package.ReadStrFrom(objects, u"Flower", {u"Growth"}, 0, u" "), u"3");
+  EXPECT_EQ(package.ReadStrFrom(objects, u"Flower", {u"Growth"}, 1, u" "), u"5");
+  EXPECT_EQ(package.ReadStrFrom(objects, u"Flower", {u"Growth"}, 2, u" "), u"8");
+  EXPECT_EQ(package.ReadStrFrom(objects, u"Flower", {u"Growth"}, -1, u" "), u"3 5 8");
+  EXPECT_EQ(ErrorOf<EListError>([&] { package.ReadStrFrom(objects, u"Flower", {u"Growth"}, 3, u" "); }),
+            u"ReadStrFrom failed - index 3 was not found in value \"3 5 8\" of [Flower].");
+  EXPECT_EQ(ErrorOf<EListError>([&] { package.ReadStrFrom(objects, u"Flower", {u"Single"}, 1, u" "); }),
+            u"ReadStrFrom failed - index 1 was not found in value \"7\" of [Flower].");
+
+  EXPECT_EQ(package.ReadIntFrom(objects, u"Flower", {u"Pair"}, 0, u" "), 12);
+  EXPECT_EQ(ErrorOf<EConvertError>([&] { package.ReadIntFrom(objects, u"Flower", {u"Pair"}, 1, u" "); }),
+            u"Property from [Flower] must be a number - but x was given.");
+  EXPECT_EQ(package.ReadIntFrom(objects, u"Flower", {u"Nowhere"}, 1, u" "), -1);
+}
+
+}  // namespace

@@ -1,0 +1,66 @@
+#include "test_kinds.h"
+
+#include "base/errors.h"
+
+namespace {
+
+#define SW_TEST_CLASS(Name, Parent)                         \
+  static const TClass& StaticClass() {                      \
+    static const TClass info{Name, &Parent::StaticClass()}; \
+    return info;                                            \
+  }                                                         \
+  const TClass& ClassType() const override { return StaticClass(); }
+
+class FailingAbility : public TSWAbility {
+ public:
+  SW_TEST_CLASS(u"TSWAbility_Failing", TSWAbility)
+  using TSWAbility::TSWAbility;
+  void LoadFrom(const std::vector<WideString>& params) override {
+    TSWAbility::LoadFrom(params);
+    Raise<EConvertError>(u"%s cannot load.", {Name()});
+  }
+};
+
+class RemovePathStandIn : public TSWAbility {
+ public:
+  SW_TEST_CLASS(u"TSWAbility_RemovePath", TSWAbility)
+  using TSWAbility::TSWAbility;
+};
+
+// Named like an ability kind but outside the family.
+class Rogue : public TObject {
+ public:
+  SW_TEST_CLASS(u"TSWAbility_Rogue", TObject)
+};
+
+const TClass& MapCellStandIn() {
+  static const TClass info{u"TSWMapCell", &TObject::StaticClass()};
+  return info;
+}
+
+const TClass& ClayStandIn() {
+  static const TClass info{u"TSWMapCell_Clay", &MapCellStandIn()};
+  return info;
+}
+
+void NoConstructor() {}
+
+void RegisterUnlessKnown(const TClass& info, TGenericFactory factory) {
+  if (FindRegisteredClass(info.Name) == nullptr) RegisterClass(info, factory);
+}
+
+}  // namespace
+
+const TClass& ProbeAbility::StaticClass() {
+  static const TClass info{u"TSWAbility_Probe", &TSWAbility::StaticClass()};
+  return info;
+}
+
+void RegisterTestKinds() {
+  RegisterAbilityClass<ProbeAbility>();
+  RegisterAbilityClass<FailingAbility>();
+  RegisterClass(Rogue::StaticClass(), &NoConstructor);
+  RegisterUnlessKnown(RemovePathStandIn::StaticClass(),
+                      reinterpret_cast<TGenericFactory>(&NewAbility<RemovePathStandIn>));
+  RegisterUnlessKnown(ClayStandIn(), &NoConstructor);
+}
