@@ -111,7 +111,7 @@ class Formatter {
 
   static WideString ZeroPadded(std::string digits, const Directive& d) {
     const size_t minimum = static_cast<size_t>(d.precision.value_or(0));
-    if (digits.size() < minimum) digits.insert(0, minimum - digits.size(), '0');
+    if (digits.size() < minimum) digits = std::string(minimum - digits.size(), '0') + digits;
     return WideFromAscii(digits);
   }
 
@@ -174,7 +174,7 @@ class Formatter {
     std::string text = buffer;
     const size_t e = text.find('E');
     std::string digits = text.substr(e + 2);
-    if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
+    if (digits.size() < 3) digits = std::string(3 - digits.size(), '0') + digits;
     return text.substr(0, e + 2) + digits;
   }
 
@@ -191,13 +191,16 @@ class Formatter {
     return text.substr(0, e + 1) + (sign == '-' ? "-" : "") + digits;
   }
 
-  // Inserts "," between groups of three integer digits.
-  static std::string Grouped(std::string text) {
+  // Puts "," between groups of three integer digits.
+  static std::string Grouped(const std::string& text) {
     const size_t start = text[0] == '-' ? 1 : 0;
-    size_t end = text.find('.');
-    if (end == std::string::npos) end = text.size();
-    for (size_t i = end; i > start + 3; i -= 3) text.insert(i - 3, ",");
-    return text;
+    const size_t end = std::min(text.find('.'), text.size());
+    std::string result = text.substr(0, start);
+    for (size_t i = start; i < end; ++i) {
+      if (i > start && (end - i) % 3 == 0) result.push_back(',');
+      result.push_back(text[i]);
+    }
+    return result + text.substr(end);
   }
 
   static std::string Money(double value, int precision) {

@@ -53,3 +53,7 @@ void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); }
 
 #endif
+
+const void* volatile gEscapedPointer = nullptr;
+
+void EscapeToOptimizer(const void* pointer) { gEscapedPointer = pointer; }

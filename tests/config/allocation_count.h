@@ -12,3 +12,6 @@ class TAllocationCount {
   // Allocations since construction.
   int Made() const;
 };
+
+// Makes `pointer` visible outside the function, so the optimizer keeps its allocation.
+void EscapeToOptimizer(const void* pointer);

@@ -357,6 +357,7 @@ TEST(EventHashDispatch, AllocatesNothing) {
   {
     const TAllocationCount count;
     const auto probe = std::make_unique<int>(1);
+    EscapeToOptimizer(probe.get());  // so the optimizer cannot drop the allocation
     made = count.Made();
   }
   EXPECT_EQ(made, 1);  // the counter does see allocations
