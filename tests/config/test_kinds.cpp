@@ -1,6 +1,7 @@
 #include "test_kinds.h"
 
 #include "base/errors.h"
+#include "map/soil_cells.h"
 
 namespace {
 
@@ -33,16 +34,6 @@ class Rogue : public TObject {
   SW_TEST_CLASS(u"TSWAbility_Rogue", TObject)
 };
 
-const TClass& MapCellStandIn() {
-  static const TClass info{u"TSWMapCell", &TObject::StaticClass()};
-  return info;
-}
-
-const TClass& ClayStandIn() {
-  static const TClass info{u"TSWMapCell_Clay", &MapCellStandIn()};
-  return info;
-}
-
 void NoConstructor() {}
 
 void RegisterUnlessKnown(const TClass& info, TGenericFactory factory) {
@@ -62,5 +53,5 @@ void RegisterTestKinds() {
   RegisterClass(Rogue::StaticClass(), &NoConstructor);
   RegisterUnlessKnown(RemovePathStandIn::StaticClass(),
                       reinterpret_cast<TGenericFactory>(&NewAbility<RemovePathStandIn>));
-  RegisterUnlessKnown(ClayStandIn(), &NoConstructor);
+  RegisterMapCellClasses();  // real kinds of another family, which an ability spec must not reach
 }

@@ -20,5 +20,6 @@ class ProbeAbility : public TSWAbility {
   static inline int Alive = 0;
 };
 
-// Registers the test kinds, and the stand-ins for game kinds that are not registered yet.
+// Registers the test kinds, the cell kinds, and a stand-in for an ability kind of the game that
+// is not registered yet.
 void RegisterTestKinds();

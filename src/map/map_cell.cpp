@@ -1,0 +1,136 @@
+#include "map/map_cell.h"
+
+#include "base/errors.h"
+#include "base/upper_case.h"
+#include "config/config_store.h"
+#include "config/package.h"
+#include "game/flower.h"
+#include "map/interactive_map.h"
+#include "map/map_cell_slots.h"
+#include "map/map_cells.h"
+#include "platform/canvas.h"
+
+SW_CLASS_DEFINE(TSWMapCell, TSWObject)
+
+namespace {
+
+// The eight grid neighbours, row above first.
+constexpr TPoint kNeighbourOffsets[] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0},
+                                        {1, 0},   {-1, 1}, {0, 1},  {1, 1}};
+
+}  // namespace
+
+TSWMapCell::TSWMapCell(TCreationKey, TSWMapCells* cells, int x, int y)
+    : cells_(cells), slots_(std::make_unique<TSWMapCellSlots>(this)), x_(x), y_(y) {}
+
+TSWMapCell::~TSWMapCell() = default;
+
+void TSWMapCell::operator delete(TSWMapCell* cell, std::destroying_delete_t) {
+  // Emptied rather than destroyed, so that whatever the objects' "free" handlers reach of the
+  // cell is still there.
+  cell->slots_->Clear();
+  TSWObject::operator delete(cell, std::destroying_delete);
+}
+
+TSWConfig* TSWMapCell::GetConfig() const {
+  const TSWBasicMap* map = cells_->Map();
+  return map ? map->Config() : nullptr;
+}
+
+void TSWMapCell::RaiseEvent(const WideString& name, TObject* arg) {
+  if (name == u"slot add")
+    if (auto* object = As<TSWFlower>(arg)) SlotAdded(*object);
+  TSWObject::RaiseEvent(name, arg);
+}
+
+void TSWMapCell::Init() { imageName_ = u"cell"; }
+
+void TSWMapCell::SlotAdded(TSWFlower& /*object*/) {}
+
+void TSWMapCell::LoadFrom(const std::vector<WideString>& params) {
+  if (params.empty()) Raise<EListError>(u"%s.LoadFrom() was passed empty Params.", {ClassName()});
+  terrain_ = WideLowerCase(params[0]);
+}
+
+void TSWMapCell::Render(TCanvas& canvas) {
+  RaiseEvent(u"before paint");
+  Paint(canvas);
+  RaiseEvent(u"after paint");
+}
+
+void TSWMapCell::Paint(TCanvas& canvas) {
+  const TPoint p = Position();
+  DrawImage(canvas, imageName_, p.X, p.Y);
+  PaintOverlays(canvas);
+  PaintSlots(canvas);
+  if (x_ == cells_->CellsX() - 1)
+    DrawImage(canvas, u"board right", p.X + cells_->CellWidth() + cells_->CellSpacingX(), p.Y - 1);
+  if (y_ == cells_->CellsY() - 1)
+    DrawImage(canvas, u"board bottom", p.X, p.Y + cells_->CellHeight() + cells_->CellSpacingY());
+}
+
+void TSWMapCell::PaintOverlays(TCanvas& canvas) {
+  const TPoint p = Position();
+  const TSWBasicMap* map = cells_->Map();
+  if (map && map->IsCellNonSelectable(*this)) DrawImage(canvas, u"cell non-selectable", p.X, p.Y);
+  const TSWConfig* config = GetConfig();
+  if (config && config->ShowGrid()) DrawImage(canvas, u"cell border", p.X, p.Y);
+  if (HasState(TSWInteractiveMap::kSelectMark))
+    DrawImage(canvas, u"cell border selected", p.X, p.Y);
+  if (HasState(TSWInteractiveMap::kHoverMark)) DrawImage(canvas, u"cell border over", p.X, p.Y);
+}
+
+void TSWMapCell::PaintSlots(TCanvas& canvas) {
+  const TPoint p = Position();
+  for (int i = 0; i < slots_->Count(); ++i) slots_->Flowers(i).Paint(canvas, p.X, p.Y);
+}
+
+void TSWMapCell::SetState(int kind, bool on) {
+  const auto bit = static_cast<uint8_t>(1u << kind);
+  states_ = on ? states_ | bit : states_ & ~bit;
+}
+
+TPoint TSWMapCell::Position() const { return cells_->CellPosition(x_, y_); }
+
+uint32_t TSWMapCell::ClickColor() const {
+  const uint32_t color = static_cast<uint32_t>(y_) * 65536u + static_cast<uint32_t>(x_) + 1u;
+  return cells_->DebugColors() ? color * 30u : color;
+}
+
+void TSWMapCell::HurtSlots(int32_t damage, const TSWFlowerFilter& filter) {
+  for (int i = slots_->Count() - 1; i >= 0; --i) {
+    // A death may set off handlers that empty more slots than the dying one.
+    if (i >= slots_->Count()) continue;
+    TSWFlower& object = slots_->Flowers(i);
+    if (!filter || filter(&object)) object.Damage(damage);
+  }
+}
+
+void TSWMapCell::HurtArea(int32_t damage, int32_t radius, const TSWFlowerFilter& filter) {
+  HurtSlots(damage, filter);
+  if (radius <= 0) return;
+  for (const TPoint offset : kNeighbourOffsets) {
+    const int x = x_ + offset.X;
+    const int y = y_ + offset.Y;
+    if (cells_->Contains(x, y)) cells_->Cell(x, y).HurtArea(damage, radius - 1, filter);
+  }
+}
+
+size_t TSWMapCell::MemorySize() const { return InstanceSize() + slots_->MemorySize(); }
+
+void TSWMapCell::DrawImage(TCanvas& canvas, WideStringView name, int x, int y) const {
+  canvas.DrawImage(x, y, Image(name));
+}
+
+TPngImage& TSWMapCell::Image(WideStringView name) const {
+  TSWConfig* config = GetConfig();
+  if (config == nullptr)
+    Raise<EInvalidOperation>(u"%s cannot paint without a configuration store.", {ClassName()});
+  return config->RequirePackage().Image(name);
+}
+
+std::unique_ptr<TSWMapCell> CreateMapCell(const TRegisteredClass& cellClass, TSWMapCells* cells,
+                                          int x, int y) {
+  const auto factory = reinterpret_cast<TSWMapCellFactory>(cellClass.Factory);
+  return std::unique_ptr<TSWMapCell>(factory(cells, x, y));
+}

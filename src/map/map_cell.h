@@ -1,0 +1,141 @@
+#pragma once
+// One cell of the board: its grid coordinates, its terrain, the image it paints, its hover and
+// selection marks, and the slots holding the objects that live on it. A cell raises the object
+// events "slot add", "slot delete", "slot level up", "before paint" and "after paint".
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <new>
+#include <vector>
+
+#include "config/sw_object.h"
+#include "platform/geometry.h"
+
+class TCanvas;
+class TPngImage;
+class TSWFlower;
+class TSWMapCellSlots;
+class TSWMapCells;
+
+// A test on one object; an empty filter lets every object pass.
+using TSWFlowerFilter = TBoundMethod<bool(TSWFlower* object)>;
+
+class TSWMapCell : public TSWObject {
+  SW_CLASS(TSWMapCell)
+
+  // Cells are made only through NewMapCell, which runs Init once the cell is whole; the key
+  // keeps anything else from constructing one and forgetting it.
+  class TCreationKey {
+    TCreationKey() = default;
+    template <class T>
+    friend TSWMapCell* NewMapCell(TSWMapCells* cells, int x, int y);
+  };
+
+  // Terrain "terrain", no marks, empty slots.
+  TSWMapCell(TCreationKey, TSWMapCells* cells, int x, int y);
+  ~TSWMapCell() override;
+  // The objects on the cell go first, while the cell is whole; then the store clean-up.
+  void operator delete(TSWMapCell* cell, std::destroying_delete_t);
+
+  // The store of the grid's map; nullptr without a map or a store.
+  TSWConfig* GetConfig() const override;
+  // "slot add" first lets SlotAdded see the object, before any subscriber does.
+  void RaiseEvent(const WideString& name, TObject* arg = nullptr) override;
+
+  // Resets the kind's own fields: ImageName "cell" here.
+  virtual void Init();
+  // Runs for every object added to the cell, before "slot add" reaches the subscribers.
+  virtual void SlotAdded(TSWFlower& object);
+  // Terrain := Params[0] in lower case.
+  virtual void LoadFrom(const std::vector<WideString>& params);
+
+  // "before paint", Paint, "after paint"; the events carry the cell.
+  void Render(TCanvas& canvas);
+  // The cell image, its overlays, its objects, then the board edges of the last column and row.
+  virtual void Paint(TCanvas& canvas);
+  // Each at the cell's position, in this order and only when it applies: "cell non-selectable"
+  // (the map's selection rejects the cell), "cell border" (the store shows the grid), "cell
+  // border selected", "cell border over".
+  virtual void PaintOverlays(TCanvas& canvas);
+  // Every object in slot order (ascending paint order), at the cell's position.
+  virtual void PaintSlots(TCanvas& canvas);
+
+  TSWMapCells& Cells() const { return *cells_; }
+  TSWMapCellSlots& Slots() const { return *slots_; }
+  int32_t X() const { return x_; }
+  int32_t Y() const { return y_; }
+  const WideString& ImageName() const { return imageName_; }
+  const WideString& Terrain() const { return terrain_; }
+
+  // The map's mark kinds (0 to 7) as bits: bit 0 the mouse is over the cell, bit 1 it is the
+  // selected cell.
+  uint8_t States() const { return states_; }
+  bool HasState(int kind) const { return (states_ >> kind) & 1; }
+  void SetState(int kind, bool on);
+
+  // The top-left pixel of the cell (the grid's CellPosition).
+  TPoint Position() const;
+  // (Y x 65536 + X) + 1, times 30 (wrapping) while the grid's DebugColors is set; 0 is no cell.
+  uint32_t ClickColor() const;
+
+  // Damages every object that passes `filter`, walking from the last object to the first so
+  // that an object dying does not move the ones still to be visited.
+  void HurtSlots(int32_t damage, const TSWFlowerFilter& filter = {});
+  // HurtSlots here, then, while radius > 0, HurtArea(radius - 1) on each of the eight grid
+  // neighbours inside the grid. Nothing is marked as visited: a cell is hurt once for every walk
+  // of at most `radius` steps that ends on it.
+  void HurtArea(int32_t damage, int32_t radius, const TSWFlowerFilter& filter = {});
+
+  void SubscribeSlotAdd(const TSWEventHandler& handler) { Subscribe(u"slot add", handler); }
+  void SubscribeSlotDelete(const TSWEventHandler& handler) { Subscribe(u"slot delete", handler); }
+  void SubscribeSlotLevelUp(const TSWEventHandler& handler) {
+    Subscribe(u"slot level up", handler);
+  }
+
+  // The cell's instance size and its slots' MemorySize.
+  size_t MemorySize() const;
+
+ protected:
+  // Draws the package image `name` at (x, y).
+  void DrawImage(TCanvas& canvas, WideStringView name, int x, int y) const;
+  void SetImageName(const WideString& imageName) { imageName_ = imageName; }
+
+ private:
+  friend class TSWMapCells;  // renumbers the cells it keeps when it resizes
+  void MoveTo(int x, int y) {
+    x_ = x;
+    y_ = y;
+  }
+  // The store's package image; fails with "%s cannot paint without a configuration store."
+  // (EInvalidOperation) when the cell has none.
+  TPngImage& Image(WideStringView name) const;
+
+  TSWMapCells* cells_;
+  std::unique_ptr<TSWMapCellSlots> slots_;
+  int32_t x_;
+  int32_t y_;
+  WideString imageName_;
+  WideString terrain_ = u"terrain";
+  uint8_t states_ = 0;
+};
+
+// What the class registry stores for a cell class, behind TGenericFactory.
+using TSWMapCellFactory = TSWMapCell* (*)(TSWMapCells* cells, int x, int y);
+
+// Constructs T for (x, y) of the grid, then runs its Init.
+template <class T>
+TSWMapCell* NewMapCell(TSWMapCells* cells, int x, int y) {
+  std::unique_ptr<T> cell = std::make_unique<T>(TSWMapCell::TCreationKey{}, cells, x, y);
+  cell->Init();
+  return cell.release();
+}
+
+// Makes T creatable by CreateFrom with the base TSWMapCell.
+template <class T>
+void RegisterMapCellClass() {
+  RegisterClass(T::StaticClass(), reinterpret_cast<TGenericFactory>(&NewMapCell<T>));
+}
+
+// A new cell of a class registered by RegisterMapCellClass.
+std::unique_ptr<TSWMapCell> CreateMapCell(const TRegisteredClass& cellClass, TSWMapCells* cells,
+                                          int x, int y);

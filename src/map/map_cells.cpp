@@ -1,0 +1,116 @@
+#include "map/map_cells.h"
+
+#include "base/errors.h"
+#include "config/object_factory.h"
+#include "containers/explode.h"
+#include "containers/mem_ini_file_w.h"
+#include "map/map_cell.h"
+
+namespace {
+
+void CheckSize(int32_t size, const char16_t* message) {
+  if (size < 1) Raise<EInvalidArgument>(message, {size});
+}
+
+// The registered cell class a tile names, or nullptr for any other text. An empty tile names
+// none, though the factory refuses it as an empty specification rather than an unknown type.
+const TRegisteredClass* TileClass(const WideString& tile, std::vector<WideString>& params) {
+  if (tile.empty()) return nullptr;
+  try {
+    TTypeSpec spec = CreateFrom(tile, TSWMapCell::StaticClass());
+    params = std::move(spec.Params);
+    return spec.Class;
+  } catch (const EComponentError&) {
+    return nullptr;
+  }
+}
+
+}  // namespace
+
+TSWMapCells::TSWMapCells(TSWBasicMap* map) : map_(map) { Resize(); }
+
+TSWMapCells::~TSWMapCells() = default;
+
+void TSWMapCells::SetCellsX(int32_t cellsX) {
+  CheckSize(cellsX, u"Map width must be at least 1 - but %d was given.");
+  cellsX_ = cellsX;
+  Resize();
+}
+
+void TSWMapCells::SetCellsY(int32_t cellsY) {
+  CheckSize(cellsY, u"Map height must be at least 1 - but %d was given.");
+  cellsY_ = cellsY;
+  Resize();
+}
+
+void TSWMapCells::Resize() {
+  for (int y = 0; y < cellsY_; ++y) {
+    for (int x = 0; x < cellsX_; ++x) {
+      const size_t index = static_cast<size_t>(y) * cellsX_ + x;
+      if (index < cells_.size())
+        cells_[index]->MoveTo(x, y);
+      else
+        cells_.emplace_back(NewMapCell<TSWMapCell>(this, x, y));
+    }
+  }
+  const size_t count = static_cast<size_t>(cellsX_) * cellsY_;
+  while (cells_.size() > count) cells_.pop_back();
+}
+
+TPoint TSWMapCells::CellPosition(int x, int y) const {
+  return {(cellWidth_ + cellSpacingX_) * x + cellWidth_ * (cellsY_ - 1 - y) + marginX_,
+          (cellHeight_ + cellSpacingY_) * y + marginY_};
+}
+
+size_t TSWMapCells::IndexOf(int x, int y) const {
+  const int64_t index = int64_t{y} * cellsX_ + x;
+  if (index < 0 || index >= Count())
+    Raise<EListError>(u"List index out of bounds (%d)", {static_cast<long long>(index)});
+  return static_cast<size_t>(index);
+}
+
+TSWMapCell& TSWMapCells::Cell(int x, int y) const { return *cells_[IndexOf(x, y)]; }
+
+void TSWMapCells::PutCell(int x, int y, std::unique_ptr<TSWMapCell> cell) {
+  // The new cell is in place before the old one goes, so nothing reaches a dying cell here.
+  cells_[IndexOf(x, y)] = std::move(cell);
+}
+
+TSWMapCell* TSWMapCells::CellByColor(uint32_t color) const {
+  if (color == 0xFFFFFFFF) return nullptr;
+  const uint32_t value = color - 1;
+  const int x = static_cast<int>(value & 0xFFFF);
+  const int y = static_cast<int>(value >> 16);
+  return Contains(x, y) ? &Cell(x, y) : nullptr;
+}
+
+size_t TSWMapCells::MemorySize() const {
+  size_t size = 0;
+  for (const auto& cell : cells_) size += cell->MemorySize();
+  return size;
+}
+
+void TSWMapCells::LoadFrom(const TMemIniFileW& ini, WideStringView section) {
+  for (int y = 0; y < cellsY_; ++y) {
+    const WideString row = ini.ReadString(section, u"Y" + IntToWide(y), u"");
+    const std::vector<WideString> tiles = Explode(u",", row);
+    if (static_cast<int64_t>(tiles.size()) != cellsX_)
+      Raise<EListError>(
+          u"TSWMapCells.LoadFrom failed - Y%d line had wrong number of tiles (%d expected, %d "
+          u"given).",
+          {y, cellsX_, static_cast<int>(tiles.size())});
+    LoadRow(y, tiles);
+  }
+}
+
+void TSWMapCells::LoadRow(int y, const std::vector<WideString>& tiles) {
+  for (int x = 0; x < cellsX_; ++x) {
+    std::vector<WideString> params{tiles[x]};
+    const TRegisteredClass* cellClass = TileClass(tiles[x], params);
+    std::unique_ptr<TSWMapCell> cell =
+        cellClass ? CreateMapCell(*cellClass, this, x, y)
+                  : std::unique_ptr<TSWMapCell>(NewMapCell<TSWMapCell>(this, x, y));
+    cell->LoadFrom(params);
+    PutCell(x, y, std::move(cell));
+  }
+}
