@@ -1,0 +1,46 @@
+#include "game/game_fixture.h"
+
+#include <algorithm>
+
+#include "config/event_hash.h"
+
+void GameRecorder::Listen(TSWConfig& config) {
+  for (const char16_t* name : {u"game start", u"tick"})
+    config.Events().AddHandler(name, TSWEventHandler::Of<&GameRecorder::OnEvent>(this));
+}
+
+void GameRecorder::OnEvent(TSWConfig* sender, const WideString& eventName, TObject* /*arg*/) {
+  Events.push_back({eventName, sender->Ticks(), game_.TimerHandle(), map_.CellsX()});
+}
+
+void GameRecorder::OnStart(TObject* sender) {
+  StartSenders.push_back(sender);
+  Events.push_back({u"OnStart", 0, game_.TimerHandle(), map_.CellsX()});
+}
+
+int GameRecorder::CountOf(const WideString& name) const {
+  return static_cast<int>(
+      std::count_if(Events.begin(), Events.end(), [&](const TGameEvent& event) { return event.Name == name; }));
+}
+
+GameTest::GameTest() {
+  folder.WriteFile("maps/tiny.ini", "[General]\nName=Tiny\nWidth=2\nHeight=1\n[Tiles]\nY0=soil,clay\n");
+  UseStore();
+  config.SetTickMode(tmRealTime);
+  loader.SetFileName(u"maps\\tiny");
+  gaia.SetPlayerName(u"Gaia");
+  gaia.SetConfig(&config);
+  player1.SetPlayerName(u"Player1");
+  player1.SetConfig(&config);
+  recorder.Listen(config);
+  game.SetOnStart(TNotifyEvent::Of<&GameRecorder::OnStart>(&recorder));
+  game.SetDispatcher(&dispatcher);
+}
+
+void GameTest::WireGame() {
+  game.BeginLoading();
+  game.SetConfig(&config);
+  game.SetMap(&map);
+  game.SetMapGenerator(&loader);
+  game.Loaded();
+}
