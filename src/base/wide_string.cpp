@@ -20,3 +20,9 @@ WideString Trim(WideStringView text) {
 bool StartsWith(WideStringView text, WideStringView prefix) {
   return text.substr(0, prefix.size()) == prefix;
 }
+
+size_t FindUnescaped(WideStringView text, char16_t separator) {
+  for (size_t i = 0; i < text.size(); ++i)
+    if (text[i] == separator && (i == 0 || text[i - 1] != u'\\')) return i;
+  return WideStringView::npos;
+}

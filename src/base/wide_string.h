@@ -18,3 +18,6 @@ WideString Trim(WideStringView text);
 
 // True when `text` starts with `prefix`, compared exactly.
 bool StartsWith(WideStringView text, WideStringView prefix);
+
+// The position of the first `separator` in `text` that is not preceded by a backslash, or npos.
+size_t FindUnescaped(WideStringView text, char16_t separator);

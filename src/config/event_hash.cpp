@@ -99,6 +99,10 @@ void TEventHash::ClearCallbacksOf(const TObject* object) {
   DeleteObjectEntriesOf(token);
 }
 
+void TEventHash::RemoveHandlersOf(const TObject* subscriber) {
+  RemoveTrailOf(ObjectToken(subscriber));
+}
+
 void TEventHash::RemoveTrailOf(const WideString& token) {
   const int index = trail_.IndexOf(token);
   if (index < 0) return;

@@ -34,6 +34,9 @@ class TEventHash : public TObject {
   // handlers others registered there. Fails with "ClearCallbacksOf - unexpected class (%s) of
   // object trail item." (EInvalidOperation) when the object's trail entry is not an object hash.
   void ClearCallbacksOf(const TObject* object);
+  // Removes every handler bound to `subscriber`, leaving the entries of its own events (and what
+  // others registered there) in place. Fails as ClearCallbacksOf does.
+  void RemoveHandlersOf(const TObject* subscriber);
 
   // For the debug listing: the keys in registration order with their live handler counts.
   int Count() const { return entries_.Count(); }

@@ -2,11 +2,17 @@
 // An action of a flower, made from a specification such as "seed,weed": the kind word picks the
 // class (TSWAbility_Seed), and all pieces are the ability's parameters. The store keeps one
 // shared definition per specification; firing state lives in each flower's own instance.
+//
+// A fired ability ends in exactly one of two ways: EndFiring raises "end" (its link then starts
+// recharging) or Cancel raises "cancel" (no recharge). Abilities that need target cells stay
+// firing while the player chooses them.
 #include <cstdint>
 #include <memory>
 #include <vector>
 
 #include "config/sw_object.h"
+
+class TPngImage;
 
 class TSWAbility : public TSWObject {
   SW_CLASS(TSWAbility)
@@ -25,13 +31,39 @@ class TSWAbility : public TSWObject {
   // (EListError) when there are none.
   virtual void LoadFrom(const std::vector<WideString>& params);
 
+  // Starts firing: takes the Level of `firer` when it is a flower and raises "fire". Fails with
+  // "%s is already firing." (EInvalidOperation) while firing. A "fire" handler vetoes by
+  // failing: the ability is then idle again (without "cancel", since it never started) and the
+  // failure reaches the caller.
+  virtual void FireBy(TObject* firer);
+  virtual bool IsFiring() const { return firing_; }
+  // Stops firing without recharge: Firing off, then "cancel".
+  virtual void Cancel();
+  // Stops firing with recharge: Firing off, then "end".
+  void EndFiring();
+
+  // The package image "abilities/" + Glyph16 or Glyph32. Fails with "Wrong glyph size for
+  // ability (%d)." (EListError) for any other size.
+  virtual const TPngImage& GetGlyph(int size);
+  // The language string "ability: " + `name`, the ability's own Name when `name` is empty.
+  virtual WideString GetCaption(const WideString& name = {}) const;
+
+  // Ticks of one recharge, drawn anew each time from "cooldown" (files "MAP", "abilities",
+  // "RAISE"), the piece for the store's tick mode: a duration, or a range "low-high" split at the
+  // first "-" not preceded by a backslash, which gives low up to high - 1. Fails with "Ability
+  // cooldown for [%s] must be a number or a range (e.g. 1m-5m) but "%s" was given."
+  // (EConvertError) when a duration does not parse or high is below low.
+  int32_t Cooldown() const;
+  // The integer piece `index` (blank-separated) of `key` in section Name, files ("MAP",
+  // "abilities", "RAISE").
+  int32_t ReadLevelInt(const WideString& key, int index) const;
+
   const WideString& Name() const { return name_; }
   const std::vector<WideString>& Params() const { return params_; }
   const WideString& Glyph16() const { return glyph16_; }
   const WideString& Glyph32() const { return glyph32_; }
   int32_t Level() const { return level_; }
   bool Autocastable() const { return autocastable_; }
-  bool IsFiring() const { return firing_; }
 
  protected:
   int32_t level_ = 0;

@@ -6,19 +6,80 @@
 #include "base/rounding.h"
 #include "config/config_store.h"
 #include "config/package.h"
+#include "containers/mem_ini_file_w.h"
+#include "containers/string_list_w.h"
+#include "game/ability_list.h"
+#include "game/tick_list.h"
+#include "map/map_cell.h"
 #include "map/map_cell_slots.h"
 
 SW_CLASS_DEFINE(TSWFlower, TSWObject)
 
+namespace {
+
+TSWPlayer* RequirePlayer(TObject* player) {
+  auto* owner = As<TSWPlayer>(player);
+  if (owner == nullptr) Raise<EComponentError>(u"Flower must be created with a TSWPlayer Player.");
+  return owner;
+}
+
+}  // namespace
+
 TSWFlower::TSWFlower(TCreationKey, TSWMapCellSlots* slots, TObject* player)
-    : slots_(slots), player_(player) {
-  if (player == nullptr || !player->ClassType().InheritsFromClassNamed(u"TSWPlayer"))
-    Raise<EComponentError>(u"Flower must be created with a TSWPlayer Player.");
+    : slots_(slots),
+      player_(RequirePlayer(player)),
+      levelTicks_(
+          std::make_unique<TTickList>(slots->Config() ? slots->Config()->TickMode() : tmTurn)),
+      abilities_(std::make_unique<TSWAbilityList>(this)) {}
+
+TSWFlower::~TSWFlower() = default;
+
+void TSWFlower::operator delete(TSWFlower* flower, std::destroying_delete_t) {
+  flower->levelTicks_.reset();
+  flower->abilities_.reset();
+  TSWObject::operator delete(flower, std::destroying_delete);
+}
+
+void TSWFlower::Start() {
+  if (TSWConfig* config = GetConfig())
+    config->Events().AddHandler(u"tick", TSWEventHandler::Of<&TSWFlower::OnTickEvent>(this));
+  Init();
 }
 
 TSWConfig* TSWFlower::GetConfig() const { return slots_->Config(); }
 
 void TSWFlower::Init() { sideBySide_ = false; }
+
+void TSWFlower::OnTickEvent(TSWConfig* /*sender*/, const WideString& /*eventName*/,
+                            TObject* /*arg*/) {
+  OnTick();
+}
+
+void TSWFlower::OnTick() {
+  if (AtMaxLevel()) return;
+  if (--ticksLeft_ > 0) return;
+  SetLevel(level_ + 1);
+}
+
+void TSWFlower::SetLevel(int32_t newLevel) {
+  const bool up = newLevel > level_;
+  level_ = newLevel;
+  if (!AtMaxLevel()) ticksLeft_ = levelTicks_->Ticks(newLevel);
+  UpdateAbilities();
+  if (!up) return;
+  if (TSWConfig* config = GetConfig()) config->Events().RaiseEvent(u"flower level up", this);
+  slots_->Cell().RaiseEvent(u"slot level up", this);
+}
+
+void TSWFlower::UpdateAbilities() {
+  const WideString section = name_ + u" abilities at " + IntToWide(int64_t{level_} + 1);
+  const TMemIniFileW* ini =
+      RequireConfig().RequirePackage().FindSection(section, {u"MAP", u"objects"});
+  if (ini == nullptr) return;
+  TStringListW lines;
+  ini->ReadSectionValues(section, lines);
+  abilities_->Load(lines);
+}
 
 WideString TSWFlower::GetCaption(const WideString& name) const {
   return RequireConfig().Lang(u"flower: " + (name.empty() ? name_ : name));
@@ -27,14 +88,25 @@ WideString TSWFlower::GetCaption(const WideString& name) const {
 void TSWFlower::LoadFrom(const std::vector<WideString>& params) {
   if (params.empty()) Raise<EListError>(u"%s.LoadFrom() was passed empty Params.", {ClassName()});
   name_ = params[0];
+  LoadConfig(name_);
+  UpdateAbilities();
+  SetLevel(0);
+}
+
+void TSWFlower::LoadConfig(const WideString& name) {
   TSWConfig& config = RequireConfig();
   TSWPackage& package = config.RequirePackage();
-  const int32_t hp = package.ReadInt(name_, u"HP", {u"MAP", u"objects"});
+  const int32_t hp = package.ReadInt(name, u"HP", {u"MAP", u"objects"});
   maxHP_ = hp == -1 ? 100 : hp;
   hp_ = maxHP_;
   const int32_t mana =
-      package.ReadIntFrom({u"MAP", u"objects"}, name_, {u"ManaPerTick"}, config.TickMode(), u" ");
+      package.ReadIntFrom({u"MAP", u"objects"}, name, {u"ManaPerTick"}, config.TickMode(), u" ");
   manaPerTick_ = std::max(mana, 0);
+  levelTicks_->Clear();
+  const WideString levels = name + u" levels";
+  if (const TMemIniFileW* ini = package.FindSection(levels, {u"MAP", u"objects"}))
+    levelTicks_->LoadFrom(*ini, levels);
+  ticksLeft_ = levelTicks_->Count() > 0 ? levelTicks_->Ticks(0) : 0;
 }
 
 void TSWFlower::Paint(TCanvas& /*canvas*/, int /*x*/, int /*y*/) {}
@@ -48,6 +120,8 @@ void TSWFlower::Die(const WideString& reason) {
   if (TSWConfig* config = GetConfig()) config->Events().RaiseEvent(u"flower died", this);
   slots_->Remove(GetKind());
 }
+
+bool TSWFlower::AtMaxLevel() const { return levelTicks_->Count() <= level_; }
 
 int32_t TSWFlower::HPPercent() const {
   if (maxHP_ <= 0) return 0;

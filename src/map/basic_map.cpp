@@ -42,13 +42,6 @@ std::vector<TPoint> OpaquePixels(const TPngImage& image) {
   return pixels;
 }
 
-// The first ":" not preceded by a backslash, or npos.
-size_t CoordinateSeparator(WideStringView text) {
-  for (size_t i = 0; i < text.size(); ++i)
-    if (text[i] == u':' && (i == 0 || text[i - 1] != u'\\')) return i;
-  return WideStringView::npos;
-}
-
 struct TObjectLine {
   int X;
   int Y;
@@ -61,7 +54,7 @@ TObjectLine ParseObjectLine(const WideString& line) {
   const size_t equals = line.find(u'=');
   const WideStringView coords =
       equals == WideString::npos ? WideStringView() : WideStringView(line).substr(0, equals);
-  const size_t colon = CoordinateSeparator(coords);
+  const size_t colon = FindUnescaped(coords, u':');
   const WideStringView xText =
       colon == WideStringView::npos ? WideStringView() : coords.substr(0, colon);
   const WideStringView yText = colon == WideStringView::npos ? coords : coords.substr(colon + 1);

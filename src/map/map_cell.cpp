@@ -53,6 +53,13 @@ void TSWMapCell::LoadFrom(const std::vector<WideString>& params) {
 }
 
 void TSWMapCell::Render(TCanvas& canvas) {
+  // Restored however Render ends, so no handler outside it sees a canvas that is gone.
+  struct TRenderScope {
+    TCanvas*& current;
+    TCanvas* const outer;
+    ~TRenderScope() { current = outer; }
+  } scope{renderCanvas_, renderCanvas_};
+  renderCanvas_ = &canvas;
   RaiseEvent(u"before paint");
   Paint(canvas);
   RaiseEvent(u"after paint");

@@ -51,6 +51,9 @@ class TSWMapCell : public TSWObject {
 
   // "before paint", Paint, "after paint"; the events carry the cell.
   void Render(TCanvas& canvas);
+  // The canvas Render is drawing on, nullptr outside Render: whatever handles the cell's paint
+  // events draws there.
+  TCanvas* RenderCanvas() const { return renderCanvas_; }
   // The cell image, its overlays, its objects, then the board edges of the last column and row.
   virtual void Paint(TCanvas& canvas);
   // Each at the cell's position, in this order and only when it applies: "cell non-selectable"
@@ -117,6 +120,7 @@ class TSWMapCell : public TSWObject {
   WideString imageName_;
   WideString terrain_ = u"terrain";
   uint8_t states_ = 0;
+  TCanvas* renderCanvas_ = nullptr;
 };
 
 // What the class registry stores for a cell class, behind TGenericFactory.

@@ -46,3 +46,9 @@ TEST(Rounding, TiesGoToEven) {
   EXPECT_EQ(RoundTiesEven(-2.5), -2);
   EXPECT_EQ(RoundTiesEven(2.6), 3);
 }
+
+TEST(Text, FindUnescapedSkipsSeparatorsAfterABackslash) {
+  EXPECT_EQ(FindUnescaped(u"a\\:b:c", u':'), 4u);
+  EXPECT_EQ(FindUnescaped(u":x", u':'), 0u);
+  EXPECT_EQ(FindUnescaped(u"a\\-b", u'-'), WideStringView::npos);
+}

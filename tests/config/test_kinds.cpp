@@ -1,6 +1,7 @@
 #include "test_kinds.h"
 
 #include "base/errors.h"
+#include "game/ability_kinds.h"
 #include "map/soil_cells.h"
 
 namespace {
@@ -22,12 +23,6 @@ class FailingAbility : public TSWAbility {
   }
 };
 
-class RemovePathStandIn : public TSWAbility {
- public:
-  SW_TEST_CLASS(u"TSWAbility_RemovePath", TSWAbility)
-  using TSWAbility::TSWAbility;
-};
-
 // Named like an ability kind but outside the family.
 class Rogue : public TObject {
  public:
@@ -35,10 +30,6 @@ class Rogue : public TObject {
 };
 
 void NoConstructor() {}
-
-void RegisterUnlessKnown(const TClass& info, TGenericFactory factory) {
-  if (FindRegisteredClass(info.Name) == nullptr) RegisterClass(info, factory);
-}
 
 }  // namespace
 
@@ -51,7 +42,6 @@ void RegisterTestKinds() {
   RegisterAbilityClass<ProbeAbility>();
   RegisterAbilityClass<FailingAbility>();
   RegisterClass(Rogue::StaticClass(), &NoConstructor);
-  RegisterUnlessKnown(RemovePathStandIn::StaticClass(),
-                      reinterpret_cast<TGenericFactory>(&NewAbility<RemovePathStandIn>));
+  RegisterAbilityClasses();
   RegisterMapCellClasses();  // real kinds of another family, which an ability spec must not reach
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Classes registered by name for the factory tests: ability kinds made for the tests, and
-// stand-ins named like kinds of the game (used only while the game's own are not registered).
+// Classes registered by name for the factory tests: ability kinds made for the tests, and a class
+// named like an ability kind outside the family.
 #include "base/tobject.h"
 #include "game/ability.h"
 
@@ -20,6 +20,5 @@ class ProbeAbility : public TSWAbility {
   static inline int Alive = 0;
 };
 
-// Registers the test kinds, the cell kinds, and a stand-in for an ability kind of the game that
-// is not registered yet.
+// Registers the test kinds with the game's own ability and cell kinds beside them.
 void RegisterTestKinds();

@@ -1,11 +1,15 @@
 #include "game/flower.h"
 
+#include "config/event_hash.h"
+#include "game/ability_link.h"
+#include "game/ability_list.h"
+#include "game/tick_list.h"
 #include "map/board_fixture.h"
 #include "support/test_player.h"
 
 namespace {
 
-// A player of a class derived from the one named TSWPlayer.
+// A player of a class derived from TSWPlayer.
 class HumanPlayer : public TestPlayer {
  public:
   static const TClass& StaticClass() {
@@ -42,6 +46,39 @@ class FlowerTest : public BoardTest {
     std::unique_ptr<TSWFlower> flower(NewFlower<TSWFlower>(&slots, player.get()));
     flower->LoadFrom({name});
     return flower;
+  }
+
+  // A "testbloom" in the slots, its level changes recorded.
+  TSWFlower& AddedBloom() {
+    slots.Add(u"testbloom", player.get());
+    config.Events().AddHandler(u"flower level up", log.Handler());
+    slots.Cell().SubscribeSlotLevelUp(log.Handler());
+    return *slots.Find(u"flower");
+  }
+
+  void Tick(int count) {
+    for (int i = 0; i < count; ++i) {
+      config.SetTicks(config.Ticks() + 1);
+      config.Events().RaiseEvent(u"tick", nullptr);
+    }
+  }
+
+  int TickHandlers() {
+    const TEventHash& events = config.Events();
+    for (int i = 0; i < events.Count(); ++i)
+      if (events.Strings(i) == u"tick") return events.HandlerCount(i);
+    return 0;
+  }
+
+  static std::vector<TLoggedEvent> LevelUp(const TSWFlower& flower) {
+    return {{u"flower level up", &flower}, {u"slot level up", &flower}};
+  }
+
+  static std::vector<WideString> AbilityNames(const TSWFlower& flower) {
+    std::vector<WideString> names;
+    for (int i = 0; i < flower.Abilities().Count(); ++i)
+      names.push_back(flower.Abilities().Links(i)->Name());
+    return names;
   }
 
   TSWMapCellSlots& slots;
@@ -136,6 +173,123 @@ TEST_F(FlowerTest, CaptionsAreLanguageStrings) {
   EXPECT_EQ(bloom->GetCaption(u"weed"), u"A weed");
   EXPECT_EQ(ErrorOf<EResNotFound>([&] { bloom->GetCaption(u"nosuch"); }),
             u"No language string with name \"flower: nosuch\" found.");
+}
+
+TEST_F(FlowerTest, LevelsRiseAfterTheirTurnCountsAndStopAtTheLast) {
+  folder.WriteFile("objects.ini", "[testbloom levels]\n3 1m\n5 2m\n");
+  TSWFlower& bloom = AddedBloom();
+  EXPECT_EQ(bloom.Level(), 0);
+  EXPECT_EQ(bloom.TicksLeft(), 3);
+
+  Tick(2);
+  EXPECT_EQ(bloom.Level(), 0);
+  EXPECT_EQ(bloom.TicksLeft(), 1);
+  EXPECT_TRUE(log.Events.empty());
+  Tick(1);
+  EXPECT_EQ(bloom.Level(), 1);
+  EXPECT_EQ(bloom.TicksLeft(), 5);
+  EXPECT_EQ(log.Events, LevelUp(bloom));
+
+  Tick(4);
+  EXPECT_EQ(bloom.Level(), 1);
+  EXPECT_FALSE(bloom.AtMaxLevel());
+  Tick(1);
+  EXPECT_EQ(bloom.Level(), 2);
+  EXPECT_TRUE(bloom.AtMaxLevel());
+  Tick(100);
+  EXPECT_EQ(bloom.Level(), 2);
+  EXPECT_EQ(log.Events.size(), 4u);
+}
+
+TEST_F(FlowerTest, InRealTimeLevelsLastTheirDurations) {
+  folder.WriteFile("objects.ini", "[testbloom levels]\n3 1m\n5 2m\n");
+  config.SetTickMode(tmRealTime);
+  TSWFlower& bloom = AddedBloom();
+  EXPECT_EQ(bloom.LevelTicks().TickMode(), tmRealTime);
+  Tick(59);
+  EXPECT_EQ(bloom.Level(), 0);
+  Tick(1);
+  EXPECT_EQ(bloom.Level(), 1);
+  Tick(119);
+  EXPECT_EQ(bloom.Level(), 1);
+  Tick(1);
+  EXPECT_EQ(bloom.Level(), 2);
+  Tick(500);
+  EXPECT_EQ(bloom.Level(), 2);
+}
+
+TEST_F(FlowerTest, WithoutALevelsSectionAnObjectStaysAtLevelZero) {
+  TSWFlower& bloom = AddedBloom();
+  EXPECT_TRUE(bloom.AtMaxLevel());
+  EXPECT_EQ(bloom.TicksLeft(), 0);
+  Tick(100);
+  EXPECT_EQ(bloom.Level(), 0);
+  EXPECT_TRUE(log.Events.empty());
+}
+
+TEST_F(FlowerTest, TheLevelsComeFromTheFirstFileWithTheSection) {
+  folder.WriteFile("objects.ini", "[testbloom levels]\n3 3\n4 4\n");
+  UseMapFile("levels", "[testbloom levels]\n7 7\n");
+  TSWFlower& bloom = AddedBloom();
+  EXPECT_EQ(bloom.LevelTicks().Count(), 1);
+  EXPECT_EQ(bloom.TicksLeft(), 7);
+}
+
+TEST_F(FlowerTest, OnlyARiseInLevelIsAnnounced) {
+  folder.WriteFile("objects.ini", "[testbloom levels]\n3 1m\n5 2m\n8 3m\n");
+  TSWFlower& bloom = AddedBloom();
+  bloom.SetLevel(0);
+  EXPECT_TRUE(log.Events.empty());
+  bloom.SetLevel(2);
+  EXPECT_EQ(bloom.TicksLeft(), 8);
+  EXPECT_EQ(log.Events, LevelUp(bloom));
+  bloom.SetLevel(1);
+  EXPECT_EQ(bloom.Level(), 1);
+  EXPECT_EQ(bloom.TicksLeft(), 5);
+  EXPECT_EQ(log.Events.size(), 2u);
+}
+
+TEST_F(FlowerTest, AnUnreadableLevelLineFailsTheLoading) {
+  folder.WriteFile("objects.ini", "[testbloom levels]\n3 1m\nsoon later\n");
+  EXPECT_EQ(ErrorOf<EConvertError>([&] { slots.Add(u"testbloom", player.get()); }),
+            u"Couldn't load level ticks from [testbloom levels] because soon later wasn't a number.");
+  EXPECT_TRUE(slots.IsFree(u"flower"));
+  EXPECT_EQ(TestFlower::Alive, 0);
+}
+
+TEST_F(FlowerTest, ALevelWithItsOwnAbilitiesSectionReplacesTheAbilitiesOthersKeepThem) {
+  folder.WriteFile("objects.ini",
+                   "[testbloom levels]\n1 1\n1 1\n1 1\n1 1\n"
+                   "[testbloom abilities at 1]\nprobe,a\n"
+                   "[testbloom abilities at 3]\nprobe,c\nprobe,d\n"
+                   "[testbloom abilities at 4]\nprobe,e\n");
+  UseMapFile("abilities", "[testbloom abilities at 4]\nprobe,map\n");
+  TSWFlower& bloom = AddedBloom();
+  EXPECT_EQ(AbilityNames(bloom), std::vector<WideString>{u"probe,a"});
+  const TSWAbilityLink* first = bloom.Abilities().Links(0);
+
+  Tick(1);
+  EXPECT_EQ(bloom.Level(), 1);
+  EXPECT_EQ(bloom.Abilities().Links(0), first);
+  Tick(1);
+  EXPECT_EQ(AbilityNames(bloom), (std::vector<WideString>{u"probe,c", u"probe,d"}));
+  EXPECT_EQ(bloom.Abilities().Links(0)->Flower(), &bloom);
+  Tick(1);
+  EXPECT_EQ(AbilityNames(bloom), std::vector<WideString>{u"probe,map"});
+}
+
+TEST_F(FlowerTest, TheAbilitiesGoBeforeTheObjectAnnouncesItsEnd) {
+  folder.WriteFile("objects.ini", "[testbloom abilities at 1]\nprobe,a\n");
+  const int ticking = TickHandlers();
+  TSWFlower& bloom = AddedBloom();
+  EXPECT_EQ(TickHandlers(), ticking + 1);
+  TSWAbilityLink* link = bloom.Abilities().Links(0);
+  link->Subscribe(u"free", log.Handler());
+  bloom.Subscribe(u"free", log.Handler());
+
+  bloom.Die();
+  EXPECT_EQ(log.Events, (std::vector<TLoggedEvent>{{u"free", link}, {u"free", &bloom}}));
+  EXPECT_EQ(TickHandlers(), ticking);
 }
 
 }  // namespace

@@ -1,17 +1,13 @@
 #pragma once
-// A stand-in owner for objects in cells: objects accept any player whose class is named
-// TSWPlayer, so tests need not build the game's players.
-#include "base/tobject.h"
+// A stand-in owner for objects in cells: a real player that belongs to no store, so tests need
+// not wire the game's players before they put objects on the board.
+#include "game/player.h"
 
 namespace {
 
-class TestPlayer : public TObject {
+class TestPlayer : public TSWPlayer {
  public:
-  static const TClass& StaticClass() {
-    static const TClass info{u"TSWPlayer", &TObject::StaticClass()};
-    return info;
-  }
-  const TClass& ClassType() const override { return StaticClass(); }
+  using TSWPlayer::TSWPlayer;
 };
 
 }  // namespace
