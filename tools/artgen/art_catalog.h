@@ -1,0 +1,19 @@
+#pragma once
+// Every image of the data package, by its path below images/ (without ".png"), with the
+// function that paints it.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "art_canvas.h"
+
+namespace artgen {
+
+struct TArtPiece {
+  std::string name;  // e.g. "objects/bloomer"; the package names it "objects\bloomer"
+  std::function<TArtCanvas()> paint;
+};
+
+std::vector<TArtPiece> ArtCatalog();
+
+}  // namespace artgen
