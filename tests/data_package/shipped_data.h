@@ -1,0 +1,48 @@
+#pragma once
+// The shipped data package (the repository's Data folder) read the way the game reads it, and
+// the names its files use: maps, object kinds, abilities, players and terrains.
+#include <set>
+#include <string>
+#include <vector>
+
+#include "base/wide_string.h"
+
+class TMemIniFileW;
+class TSWPackage;
+
+// Data/ with a trailing separator.
+WideString ShippedDataPath();
+// The package names of the shipped map files, such as maps\genesis, in name order.
+std::vector<WideString> ShippedMaps();
+
+std::vector<WideString> SectionNames(const TMemIniFileW& ini);
+// The stored lines of the section ("name=value" or a line without "=").
+std::vector<WideString> SectionLines(const TMemIniFileW& ini, WideStringView section);
+// The trimmed comma-separated pieces of an object or ability specification.
+std::vector<WideString> SpecPieces(WideStringView spec);
+// The part of a line before its first "=", or the whole line.
+WideString NamePart(const WideString& line);
+// The part of a line after its first "=", or nothing.
+WideString ValuePart(const WideString& line);
+// The row texts of the map file's [Tiles], split into the tile texts.
+std::vector<std::vector<WideString>> MapTiles(const TMemIniFileW& map);
+// The object specifications of one player's "Objects of" section.
+std::vector<WideString> PlayerObjects(const TMemIniFileW& map, WideStringView player);
+// The players a map file gives objects to.
+std::vector<WideString> MapPlayers(const TMemIniFileW& map);
+
+// The flower a specification puts into a cell or plants: an object line's kind, or the flower of
+// a seed; for an ability, its planted flower (empty when it plants nothing).
+WideString PlantedFlowerOf(const std::vector<WideString>& objectSpec);
+WideString SeedFlowerOf(const std::vector<WideString>& abilitySpec);
+
+// Every name of each kind that some shipped file uses, so that the program may ask for its text.
+struct TNamesInData {
+  std::set<WideString> Objects;
+  std::set<WideString> Abilities;
+  std::set<WideString> Players;
+  std::set<WideString> Terrains;
+};
+TNamesInData NamesInData(TSWPackage& package);
+
+std::string Narrow(WideStringView text);

@@ -1,0 +1,241 @@
+// Every shipped map plays: it loads through the real engine the way the main window loads
+// genesis, and a few hundred ticks pass in either tick mode, with a gardener planting whatever
+// Player1 can afford, without a single error. Every log line the game's events call for, and
+// everything the board and the cell info window show, can be written and drawn.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "base/errors.h"
+#include "config/config_store.h"
+#include "config/event_hash.h"
+#include "config/folder_package.h"
+#include "data_package/shipped_data.h"
+#include "game/game_classes.h"
+#include "game/ability.h"
+#include "game/ability_kinds.h"
+#include "game/ability_link.h"
+#include "game/ability_list.h"
+#include "game/flower.h"
+#include "game/flower_kinds.h"
+#include "game/flower_seed.h"
+#include "game/game.h"
+#include "game/player.h"
+#include "game/random_source.h"
+#include "map/map_cell.h"
+#include "map/map_cell_slots.h"
+#include "map/map_cells.h"
+#include "map/map_generator.h"
+#include "map/soil_cells.h"
+#include "map/sw_map.h"
+#include "platform/manual_dispatcher.h"
+#include "support/recording_canvas.h"
+
+namespace {
+
+// Ten minutes of real-time play, and as many turns as it takes the weeds to spread.
+constexpr int kTicks[] = {300, 600};  // by tick mode
+// Player1 tries its abilities every few ticks, so that mana builds up in between.
+constexpr int kTicksBetweenMoves = 3;
+// Cooldown ranges and spreads draw random numbers; a fixed seed replays the same game.
+constexpr uint32_t kRandomSeed = 20240521;
+
+// A game of one shipped map, wired as the main window wires its components, whose ticks the
+// test delivers by hand. It writes each logged event's line the way the event log does, and
+// counts the events.
+class TManualGame : public TObject {
+ public:
+  TManualGame(const WideString& mapName, TTickMode mode) {
+    package.SetPath(ShippedDataPath());
+    config.SetPackage(&package);
+    config.SetTickMode(mode);
+    // Real time needs a dispatcher; with an hour between periods the timer never posts one.
+    game.SetDispatcher(&dispatcher);
+    game.SetTickInterval(3600 * 1000);
+    map.SetCellWidth(42);  // the main window's geometry
+    map.SetCellHeight(19);
+    map.SetCellSpacingX(36);
+    map.SetCellSpacingY(0);
+    map.SetMarginX(25);
+    map.SetMarginY(25);
+    gaia.SetPlayerName(u"Gaia");
+    gaia.SetConfig(&config);
+    player1.SetPlayerName(u"Player1");
+    player1.SetConfig(&config);
+    loader.SetFileName(mapName);
+    game.BeginLoading();
+    game.SetConfig(&config);
+    game.SetMap(&map);
+    game.SetMapGenerator(&loader);
+    game.Loaded();
+    for (const char16_t* name :
+         {u"game start", u"flower grown", u"flower level up", u"flower died", u"path removed"})
+      config.Events().AddHandler(name, TSWEventHandler::Of<&TManualGame::OnEvent>(this));
+  }
+
+  // Writing the line fails when the language file lacks one of its texts.
+  void OnEvent(TSWConfig* /*sender*/, const WideString& eventName, TObject* arg) {
+    LogLine(eventName, arg);
+    ++EventCounts[Narrow(eventName)];
+  }
+
+  // Tries every ability of Player1's flowers that is ready, planting where the map lets it.
+  // Returns how many seeds went into the ground.
+  int PlayerMove(int tick) {
+    int planted = 0;
+    for (TSWAbilityLink* link : ReadyLinksOf(player1)) {
+      try {
+        link->Fire();
+      } catch (const EInvalidArgument& error) {
+        if (StartsWith(error.Message(), u"This flower requires")) continue;  // saving up
+        throw;
+      }
+      if (map.Selecting()) planted += PickTarget(*link, tick);
+    }
+    return planted;
+  }
+
+  int CountOf(const WideString& objectName, const TSWPlayer& owner) {
+    int count = 0;
+    ForEachObject([&](TSWFlower& object) {
+      if (object.Name() == objectName && object.Player() == &owner) ++count;
+    });
+    return count;
+  }
+
+  // Paints the board, and makes the texts and icons the cell info window shows for every cell
+  // and object on it.
+  void ShowBoard() {
+    TRecordingCanvas canvas;
+    map.Paint(canvas);
+    ForEachCell([&](TSWMapCell& cell) {
+      config.Lang(u"cell: " + cell.Terrain());
+      config.LangFmt(u"coords", {cell.X() + 1, cell.Y() + 1});
+    });
+    ForEachObject([&](TSWFlower& object) {
+      object.GetCaption();
+      object.Player()->GetCaption();
+      config.LangFmt(u"cell HP", {object.HPPercent()});
+      config.LangTickFmt(u"cell mana", {object.ManaPerTick(), object.Player()->ManaPerTick()});
+      for (int i = 0; i < object.Abilities().Count(); ++i) {
+        TSWAbility& ability = object.Abilities().Links(i)->Ability();
+        ability.GetCaption();
+        ability.GetGlyph(16);
+        ability.GetGlyph(32);
+      }
+    });
+  }
+
+  TSWFolderPackage package;
+  TSWConfig config;
+  TSWPlayer gaia;
+  TSWPlayer player1;
+  TSWMap map;
+  TSWMapLoader loader;
+  TManualDispatcher dispatcher;
+  TSWGame game;
+  std::map<std::string, int> EventCounts;
+
+ private:
+  WideString LogLine(const WideString& eventName, TObject* arg) {
+    const WideString pattern = u"event: " + eventName;
+    auto* flower = dynamic_cast<TSWFlower*>(arg);
+    if (eventName == u"flower grown") {
+      auto* seed = dynamic_cast<TSWFlower_Seed*>(arg);
+      return config.LangFmt(pattern, {seed->GetCaption(seed->FlowerName())});
+    }
+    if (eventName == u"flower level up")
+      return config.LangFmt(pattern, {flower->GetCaption(), flower->Level() + 1});
+    if (eventName == u"flower died" && flower->DeathReason().empty())
+      return config.LangFmt(pattern, {flower->GetCaption()});
+    if (eventName == u"flower died")
+      return config.LangFmt(pattern + u" (reason)",
+                            {flower->GetCaption(), config.Lang(flower->DeathReason())});
+    return config.Lang(pattern);
+  }
+
+  template <class Action>
+  void ForEachCell(Action action) {
+    for (int y = 0; y < map.CellsY(); ++y)
+      for (int x = 0; x < map.CellsX(); ++x) action(map.Cells().Cell(x, y));
+  }
+
+  template <class Action>
+  void ForEachObject(Action action) {
+    ForEachCell([&](TSWMapCell& cell) {
+      for (int i = 0; i < cell.Slots().Count(); ++i) action(cell.Slots().Flowers(i));
+    });
+  }
+
+  std::vector<TSWAbilityLink*> ReadyLinksOf(const TSWPlayer& owner) {
+    std::vector<TSWAbilityLink*> links;
+    ForEachObject([&](TSWFlower& object) {
+      if (object.Player() != &owner) return;
+      for (int i = 0; i < object.Abilities().Count(); ++i) {
+        TSWAbilityLink* link = object.Abilities().Links(i);
+        if (!link->IsRecharging() && !link->Autocast()) links.push_back(link);
+      }
+    });
+    return links;
+  }
+
+  // Picks one of the cells the selection accepts, a different one from tick to tick; without
+  // any, the firing is cancelled.
+  int PickTarget(TSWAbilityLink& link, int tick) {
+    std::vector<TSWMapCell*> accepted;
+    ForEachCell([&](TSWMapCell& cell) {
+      if (map.Filter()(cell)) accepted.push_back(&cell);
+    });
+    if (accepted.empty()) {
+      link.Instance().Cancel();
+      return 0;
+    }
+    map.AddToSelection(*accepted[static_cast<size_t>(tick) % accepted.size()]);
+    return 1;
+  }
+};
+
+class ShippedMapsTest : public testing::Test {
+ protected:
+  ShippedMapsTest() {
+    RegisterGameClasses();
+  }
+};
+
+TEST_F(ShippedMapsTest, EveryMapPlaysHundredsOfTicksInBothModesWithoutAnError) {
+  const std::vector<WideString> maps = ShippedMaps();
+  ASSERT_GE(maps.size(), 3u);
+  for (const WideString& mapName : maps)
+    for (const TTickMode mode : {tmTurn, tmRealTime}) {
+      SCOPED_TRACE(Narrow(mapName) + (mode == tmTurn ? " in turn mode" : " in real time"));
+      RandomSource().Seed(kRandomSeed);
+      TManualGame play(mapName, mode);
+      const int ticks = kTicks[mode];
+      int tick = 0;
+      int planted = 0;
+      int weedsAtStart = 0;
+      try {
+        play.game.Start();
+        weedsAtStart = play.CountOf(u"weed", play.gaia);
+        play.ShowBoard();
+        for (tick = 1; tick <= ticks; ++tick) {
+          play.game.DeliverTick();
+          if (tick % kTicksBetweenMoves == 0) planted += play.PlayerMove(tick);
+        }
+        play.ShowBoard();
+      } catch (const Exception& error) {
+        ADD_FAILURE() << "tick " << tick << ": " << error.what();
+        continue;
+      }
+      EXPECT_EQ(play.config.Ticks(), ticks);
+      EXPECT_EQ(play.EventCounts["game start"], 1);
+      EXPECT_GT(planted, 0) << "Player1 never had the mana and room to plant";
+      EXPECT_GT(play.EventCounts["flower grown"], 0);
+      EXPECT_GT(play.EventCounts["flower level up"], 0);
+      EXPECT_GT(play.CountOf(u"weed", play.gaia), weedsAtStart) << "the weeds never spread";
+    }
+}
+
+}  // namespace
