@@ -1,0 +1,57 @@
+#include "lint/lint.h"
+
+#include "base/errors.h"
+#include "lint/data_files_check.h"
+#include "lint/image_check.h"
+#include "lint/kind_check.h"
+#include "lint/language_check.h"
+#include "lint/lint_data.h"
+#include "lint/lint_usage.h"
+#include "lint/map_layout_check.h"
+#include "lint/value_check.h"
+
+namespace {
+
+// Each check catches what it expects; a failure it did not expect ends that check only, and is
+// reported so that it is not mistaken for a clean result.
+template <class Check>
+void Run(TLintReport& report, const char16_t* concern, Check check) {
+  try {
+    check();
+  } catch (const Exception& error) {
+    report.Add({u"sorrelwind-lint"},
+               u"the " + WideString(concern) + u" check stopped early: " + error.Message());
+  }
+}
+
+}  // namespace
+
+TLintReport RunLint(const std::string& folder) {
+  TLintData data(folder);
+  TLintReport report;
+  Run(report, u"data files", [&] { CheckDataFiles(data, report); });
+  Run(report, u"map size", [&] { CheckMapSize(data, report); });
+  Run(report, u"map rows", [&] { CheckMapRows(data, report); });
+  Run(report, u"object placement", [&] { CheckObjectPlacement(data, report); });
+  Run(report, u"map players", [&] { CheckMapPlayers(data, report); });
+
+  TLintUsage usage;
+  Run(report, u"usage", [&] { usage = CollectUsage(data); });
+  Run(report, u"object kinds", [&] { CheckObjectKinds(usage, report); });
+  Run(report, u"ability sections", [&] { CheckAbilitySections(data, report); });
+  Run(report, u"levels", [&] { CheckLevels(data, report); });
+  // The lookups below read "abilities" and "objects"; without them every lookup would fail.
+  const bool hasAbilities = data.HasItem(u"abilities.ini");
+  const bool hasObjects = data.HasItem(u"objects.ini");
+  if (hasAbilities) {
+    Run(report, u"ability lines", [&] { CheckAbilityLines(data, usage, report); });
+    Run(report, u"cooldowns", [&] { CheckCooldowns(data, usage, report); });
+  }
+  if (hasObjects) Run(report, u"object values", [&] { CheckObjectValues(data, usage, report); });
+  if (data.LanguageLoaded()) Run(report, u"language", [&] { CheckLanguage(data, usage, report); });
+  Run(report, u"object images", [&] { CheckObjectImages(data, usage, report); });
+  if (hasAbilities) Run(report, u"ability icons", [&] { CheckAbilityIcons(data, usage, report); });
+  Run(report, u"cell images", [&] { CheckCellImages(data, usage, report); });
+  Run(report, u"map pictures", [&] { CheckMapPictures(data, report); });
+  return report;
+}

@@ -1,0 +1,76 @@
+#pragma once
+// A data folder opened for checking: the package and the store that the game would use, the
+// window's players, a one-cell board to make objects on, and the files that name objects and
+// abilities (objects.ini and every map file of the maps folder).
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "config/config_store.h"
+#include "config/folder_package.h"
+#include "containers/mem_ini_file_w.h"
+#include "game/player.h"
+#include "map/sw_map.h"
+
+class TSWMapCellSlots;
+
+// objects.ini or a map file.
+struct TLintSource {
+  WideString File;  // the package item: "objects.ini", "maps\genesis.ini"
+  TMemIniFileW* Ini;
+  bool IsMap;
+};
+
+class TLintData {
+ public:
+  // Reads nothing but the list of map files; the store has the package but no language yet.
+  explicit TLintData(const std::string& folder);
+  TLintData(const TLintData&) = delete;
+  TLintData& operator=(const TLintData&) = delete;
+
+  TSWFolderPackage& Package() { return package_; }
+  TSWConfig& Config() { return config_; }
+  // The owner of the objects made for checking.
+  TSWPlayer& Owner() { return players_[0]; }
+  // The slots of the board's only cell.
+  TSWMapCellSlots& ScratchSlots();
+
+  // True when the package has an item of that name.
+  bool HasItem(const WideString& name);
+  // The message of the language file's failure to load, or nothing when it loaded.
+  std::optional<WideString> LoadLanguage();
+  bool LanguageLoaded() const { return languageLoaded_; }
+
+  // objects.ini (when the package has it), then the map files by name.
+  const std::vector<TLintSource>& Sources() const { return sources_; }
+  std::vector<const TLintSource*> Maps() const;
+
+  // Makes the map the "MAP" file of every lookup; nullptr makes it a file without sections.
+  void UseMap(const TLintSource* map);
+  // The package item of a configuration file that a lookup found: "abilities.ini", the map file
+  // in force, ...
+  WideString FileOf(const TMemIniFileW* ini);
+  // Runs `check` with `map` as the "MAP" file; without one (a value of objects.ini, which holds
+  // under every map) once with each map file, or with an empty one when there is none.
+  template <class Check>
+  void ForEachMap(const TLintSource* map, Check check) {
+    std::vector<const TLintSource*> maps = map != nullptr ? std::vector{map} : Maps();
+    if (maps.empty()) maps.push_back(nullptr);
+    for (const TLintSource* each : maps) {
+      UseMap(each);
+      check();
+    }
+  }
+
+ private:
+  void AddSource(const WideString& name, bool isMap);
+
+  TSWFolderPackage package_;
+  TMemIniFileW noMap_;
+  TSWConfig config_;
+  std::array<TSWPlayer, 2> players_;
+  TSWMap board_;
+  std::vector<TLintSource> sources_;
+  bool languageLoaded_ = false;
+};
