@@ -20,12 +20,6 @@ SW_CLASS_DEFINE(TSWBasicMap, TComponent)
 
 namespace {
 
-// A grid smaller than 1 x 1 has no cell to address and no last cell to size the click map by.
-void CheckGridSide(int value, const char16_t* side) {
-  if (value < 1)
-    Raise<EInvalidArgument>(u"Map %s must be at least 1 - but %d was given.", {side, value});
-}
-
 bool HasAlphaChannel(const TPngImage& image) {
   return image.ColorType() == TPngImage::kColorRgba ||
          image.ColorType() == TPngImage::kColorGrayAlpha;
@@ -117,14 +111,14 @@ int TSWBasicMap::MarginX() const { return cells_->MarginX(); }
 int TSWBasicMap::MarginY() const { return cells_->MarginY(); }
 
 void TSWBasicMap::SetCellsX(int cellsX) {
-  CheckGridSide(cellsX, u"width");
+  TSWMapCells::CheckSide(cellsX, u"width");
   CellsReplacing();
   cells_->SetCellsX(cellsX);
   GeometryChanged();
 }
 
 void TSWBasicMap::SetCellsY(int cellsY) {
-  CheckGridSide(cellsY, u"height");
+  TSWMapCells::CheckSide(cellsY, u"height");
   CellsReplacing();
   cells_->SetCellsY(cellsY);
   GeometryChanged();
@@ -303,8 +297,8 @@ void TSWBasicMap::LoadFrom(TMemIniFileW& ini) {
   const int width = ini.ReadInteger(u"General", u"Width", 10);
   const int height = ini.ReadInteger(u"General", u"Height", 10);
   // Both before either is applied, so a bad height leaves the grid as it was.
-  CheckGridSide(width, u"width");
-  CheckGridSide(height, u"height");
+  TSWMapCells::CheckSide(width, u"width");
+  TSWMapCells::CheckSide(height, u"height");
   // The tiles replace every cell, even when the size stays.
   CellsReplacing();
   SetCellsX(width);

@@ -8,10 +8,6 @@
 
 namespace {
 
-void CheckSize(int32_t size, const char16_t* message) {
-  if (size < 1) Raise<EInvalidArgument>(message, {size});
-}
-
 // The registered cell class a tile names, or nullptr for any other text. An empty tile names
 // none, though the factory refuses it as an empty specification rather than an unknown type.
 const TRegisteredClass* TileClass(const WideString& tile, std::vector<WideString>& params) {
@@ -31,14 +27,20 @@ TSWMapCells::TSWMapCells(TSWBasicMap* map) : map_(map) { Resize(); }
 
 TSWMapCells::~TSWMapCells() = default;
 
+void TSWMapCells::CheckSide(int32_t value, const char16_t* side) {
+  if (value < 1) Raise<EInvalidArgument>(u"Map %s must be at least 1 - but %d was given.", {side, value});
+  if (value > kMaxSide)
+    Raise<EInvalidArgument>(u"Map %s must be at most %d - but %d was given.", {side, kMaxSide, value});
+}
+
 void TSWMapCells::SetCellsX(int32_t cellsX) {
-  CheckSize(cellsX, u"Map width must be at least 1 - but %d was given.");
+  CheckSide(cellsX, u"width");
   cellsX_ = cellsX;
   Resize();
 }
 
 void TSWMapCells::SetCellsY(int32_t cellsY) {
-  CheckSize(cellsY, u"Map height must be at least 1 - but %d was given.");
+  CheckSide(cellsY, u"height");
   cellsY_ = cellsY;
   Resize();
 }

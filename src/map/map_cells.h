@@ -23,11 +23,17 @@ class TSWMapCells {
 
   TSWBasicMap* Map() const { return map_; }
 
+  // The largest number of columns or rows: click colours encode rows exactly up to 256, and a
+  // mistyped size must not build millions of cells.
+  static constexpr int32_t kMaxSide = 256;
+  // Fails with "Map %s must be at least 1 - but %d was given." or "Map %s must be at most %d -
+  // but %d was given." (EInvalidArgument); `side` is "width" or "height".
+  static void CheckSide(int32_t value, const char16_t* side);
+
   // Setting either resizes the grid: cells whose index stays below CellsX x CellsY are kept
   // (with their kind, terrain and objects) and renumbered, new plain cells fill up the rest and
-  // cells beyond the new count are destroyed. A size below 1 would leave no cell to address and
-  // fails with "Map width must be at least 1 - but %d was given." / "Map height must be at least
-  // 1 - but %d was given." (EInvalidArgument), the grid unchanged.
+  // cells beyond the new count are destroyed. A side outside 1 to kMaxSide fails (CheckSide) and
+  // leaves the grid unchanged.
   int32_t CellsX() const { return cellsX_; }
   void SetCellsX(int32_t cellsX);
   int32_t CellsY() const { return cellsY_; }

@@ -58,12 +58,16 @@ TEST_F(MapCellsTest, ResizingKeepsCellsInIndexOrderAndRenumbersThem) {
   EXPECT_EQ(TestFlower::Alive, 1) << "the dropped cell's object goes with it";
 }
 
-TEST_F(MapCellsTest, SizesBelowOneAreRefused) {
+TEST_F(MapCellsTest, SizesOutsideOneTo256AreRefused) {
   TSWMapCells& cells = map.Cells();
   EXPECT_EQ(ErrorOf<EInvalidArgument>([&] { cells.SetCellsX(0); }),
             u"Map width must be at least 1 - but 0 was given.");
   EXPECT_EQ(ErrorOf<EInvalidArgument>([&] { cells.SetCellsY(-3); }),
             u"Map height must be at least 1 - but -3 was given.");
+  EXPECT_EQ(ErrorOf<EInvalidArgument>([&] { cells.SetCellsX(1000000); }),
+            u"Map width must be at most 256 - but 1000000 was given.");
+  EXPECT_EQ(ErrorOf<EInvalidArgument>([&] { cells.SetCellsY(257); }),
+            u"Map height must be at most 256 - but 257 was given.");
   EXPECT_EQ(cells.CellsX(), 10);
   EXPECT_EQ(cells.CellsY(), 10);
   EXPECT_EQ(cells.Count(), 100);

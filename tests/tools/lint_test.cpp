@@ -44,7 +44,7 @@ TEST_F(LintTest, ReportsTheShapeOfMaps) {
   EXPECT_EQ(
       Problems(),
       (Lines{
-          "maps\\bad size.ini [General] Width: must be at least 1 - but 0 was given",
+          "maps\\bad size.ini [General] Width: Map width must be at least 1 - but 0 was given.",
           "maps\\bad size.ini [General] Height: \"two\" is not a number: the map becomes 10 high",
           "maps\\genesis.ini [Tiles] Y0: tile 1 is empty: a plain cell without terrain, which "
           "has no text",

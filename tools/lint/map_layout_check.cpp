@@ -4,11 +4,13 @@
 
 #include "base/errors.h"
 #include "base/int_parse.h"
+#include "base/upper_case.h"
 #include "common/window_players.h"
 #include "config/no_value.h"
 #include "containers/explode.h"
 #include "containers/string_list_w.h"
 #include "lint/lint_usage.h"
+#include "map/map_cells.h"
 
 namespace {
 
@@ -24,8 +26,13 @@ bool CheckSide(const TLintSource& map, const char16_t* key, const char16_t* what
     return true;
   }
   const int value = ini.ReadInteger(u"General", key, 10);
-  if (value < 1) report.Add(where, u"must be at least 1 - but " + IntToWide(value) + u" was given");
-  return value >= 1;
+  try {
+    TSWMapCells::CheckSide(value, WideLowerCase(key).c_str());
+    return true;
+  } catch (const Exception& e) {
+    report.Add(where, e.Message());
+    return false;
+  }
 }
 
 // The row of a key that the map control reads ("Y" and the row in decimal, the letter in any
