@@ -5,19 +5,13 @@
 #include "config/map_view.h"
 #include "config/no_value.h"
 #include "data_folder_fixture.h"
+#include "support/test_class.h"
 
 namespace {
 
 using ConfigStoreTest = DataFolderTest;
 
 // Stand-ins for the game and map components, which the store knows only by class name.
-#define SW_TEST_CLASS(Name, Parent)                                 \
-  static const TClass& StaticClass() {                              \
-    static const TClass info{Name, &Parent::StaticClass()};         \
-    return info;                                                    \
-  }                                                                 \
-  const TClass& ClassType() const override { return StaticClass(); }
-
 class FakeMap : public TComponent, public TSWMapView {
  public:
   SW_TEST_CLASS(u"TSWMap", TComponent)

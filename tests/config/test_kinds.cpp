@@ -3,15 +3,9 @@
 #include "base/errors.h"
 #include "game/ability_kinds.h"
 #include "map/soil_cells.h"
+#include "support/test_class.h"
 
 namespace {
-
-#define SW_TEST_CLASS(Name, Parent)                         \
-  static const TClass& StaticClass() {                      \
-    static const TClass info{Name, &Parent::StaticClass()}; \
-    return info;                                            \
-  }                                                         \
-  const TClass& ClassType() const override { return StaticClass(); }
 
 class FailingAbility : public TSWAbility {
  public:
