@@ -15,9 +15,9 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Polls the dispatcher until `count` items wait in it, for at most half a second.
+// Polls the dispatcher until `count` items wait in it, for at most five seconds.
 bool WaitForPending(const TManualDispatcher& dispatcher, int count) {
-  for (int waited = 0; waited < 500; ++waited) {
+  for (int waited = 0; waited < 5000; ++waited) {
     if (dispatcher.PendingCount() >= count) return true;
     std::this_thread::sleep_for(1ms);
   }

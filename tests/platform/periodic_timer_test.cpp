@@ -34,7 +34,7 @@ void StopSelf(void* user) noexcept {
 
 // Polls until `done` holds or the time is up; true when it holds.
 template <class Condition>
-bool WaitFor(Condition done, std::chrono::milliseconds limit = 500ms) {
+bool WaitFor(Condition done, std::chrono::milliseconds limit = 5s) {
   const Clock::time_point end = Clock::now() + limit;
   while (!done()) {
     if (Clock::now() >= end) return false;
