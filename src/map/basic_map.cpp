@@ -154,6 +154,16 @@ void TSWBasicMap::SetMarginY(int value) {
   GeometryChanged();
 }
 
+void TSWBasicMap::SetGeometry(const TSWMapGeometry& geometry) {
+  cells_->SetCellWidth(geometry.CellWidth);
+  cells_->SetCellHeight(geometry.CellHeight);
+  cells_->SetCellSpacingX(geometry.CellSpacingX);
+  cells_->SetCellSpacingY(geometry.CellSpacingY);
+  cells_->SetMarginX(geometry.MarginX);
+  cells_->SetMarginY(geometry.MarginY);
+  GeometryChanged();
+}
+
 // There is no form designer here, so only loading holds the layout back.
 void TSWBasicMap::GeometryChanged() {
   if (Loading()) return;

@@ -12,6 +12,7 @@
 
 #include "base/component.h"
 #include "config/map_view.h"
+#include "map/map_geometry.h"
 #include "map/map_host.h"
 #include "platform/bitmap.h"
 
@@ -66,6 +67,8 @@ class TSWBasicMap : public TComponent, public TSWMapView {
   void SetMarginX(int value);
   int MarginY() const;
   void SetMarginY(int value);
+  // All six layout values at once, laid out once.
+  void SetGeometry(const TSWMapGeometry& geometry);
 
   TSWMapCells& Cells() { return *cells_; }
   const TSWMapCells& Cells() const { return *cells_; }

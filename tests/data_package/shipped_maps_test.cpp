@@ -54,12 +54,7 @@ class TManualGame : public TObject {
     // Real time needs a dispatcher; with an hour between periods the timer never posts one.
     game.SetDispatcher(&dispatcher);
     game.SetTickInterval(3600 * 1000);
-    map.SetCellWidth(42);  // the main window's geometry
-    map.SetCellHeight(19);
-    map.SetCellSpacingX(36);
-    map.SetCellSpacingY(0);
-    map.SetMarginX(25);
-    map.SetMarginY(25);
+    map.SetGeometry(kMainWindowGeometry);
     gaia.SetPlayerName(u"Gaia");
     gaia.SetConfig(&config);
     player1.SetPlayerName(u"Player1");

@@ -17,12 +17,7 @@ ObjectsTest::ObjectsTest() {
   map.SetConfig(&config);
   config.SetMap(&map);
   UseMapFile("objects", "[General]\nName=Objects\n");
-  map.SetCellWidth(42);
-  map.SetCellHeight(19);
-  map.SetCellSpacingX(36);
-  map.SetCellSpacingY(0);
-  map.SetMarginX(25);
-  map.SetMarginY(25);
+  map.SetGeometry(kMainWindowGeometry);
   owner.SetPlayerName(u"Owner");
   owner.SetConfig(&config);
 }

@@ -76,12 +76,7 @@ BoardTest::BoardTest() : player(std::make_unique<TestPlayer>()) {
   map.SetConfig(&config);
   config.SetMap(&map);
   UseMapFile("board", "[General]\nName=Board\n");
-  map.SetCellWidth(42);
-  map.SetCellHeight(19);
-  map.SetCellSpacingX(36);
-  map.SetCellSpacingY(0);
-  map.SetMarginX(25);
-  map.SetMarginY(25);
+  map.SetGeometry(kMainWindowGeometry);
   TestFlower::Invalidated.clear();
 }
 

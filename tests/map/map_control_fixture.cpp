@@ -71,12 +71,7 @@ MapControlTest::MapControlTest() : player(std::make_unique<TestPlayer>()) {
   map.SetConfig(&config);
   map.SetCellsX(10);
   map.SetCellsY(10);
-  map.SetCellWidth(42);
-  map.SetCellHeight(19);
-  map.SetCellSpacingX(36);
-  map.SetCellSpacingY(0);
-  map.SetMarginX(25);
-  map.SetMarginY(25);
+  map.SetGeometry(kMainWindowGeometry);
   map.Loaded();
   config.SetMap(&map);
 }

@@ -12,12 +12,7 @@ THeadlessGame::THeadlessGame(const WideString& dataDir, const WideString& mapFil
   map_.SetConfig(&config_);
   map_.SetCellsX(1);
   map_.SetCellsY(1);
-  map_.SetCellWidth(42);
-  map_.SetCellHeight(19);
-  map_.SetCellSpacingX(36);
-  map_.SetCellSpacingY(0);
-  map_.SetMarginX(25);
-  map_.SetMarginY(25);
+  map_.SetGeometry(kMainWindowGeometry);
   package_.SetPath(dataDir);
   config_.SetPackage(&package_);
   config_.SetMap(&map_);
