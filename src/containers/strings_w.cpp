@@ -108,3 +108,17 @@ void TStringsW::EndUpdate() {
 int TStringsW::CompareStrings(WideStringView a, WideStringView b) const {
   return CollateW(a, b, false);
 }
+
+WideString LineName(WideStringView line) { return WideString(line.substr(0, line.find(u'='))); }
+
+WideString LineValue(WideStringView line) {
+  const size_t equals = line.find(u'=');
+  return equals == WideStringView::npos ? WideString() : WideString(line.substr(equals + 1));
+}
+
+std::vector<WideString> StringsOf(const TStringsW& list) {
+  std::vector<WideString> strings;
+  strings.reserve(list.Count());
+  for (int i = 0; i < list.Count(); ++i) strings.push_back(list.Strings(i));
+  return strings;
+}

@@ -1,6 +1,8 @@
 #pragma once
 // The abstract list of (wide string, object) pairs: name=value helpers, text as lines, UTF-8
 // loading and saving, and the update bracket that holds back change notifications.
+#include <vector>
+
 #include "base/tobject.h"
 #include "base/wide_string.h"
 
@@ -84,3 +86,10 @@ class TStringsW : public TObject {
   int updateCount_ = 0;
   char16_t nameValueSeparator_ = u'=';
 };
+
+// The part of a "name=value" line before its first "=", or the whole line without one.
+WideString LineName(WideStringView line);
+// The part of a line after its first "=", or nothing without one.
+WideString LineValue(WideStringView line);
+// The items' strings, in list order.
+std::vector<WideString> StringsOf(const TStringsW& list);

@@ -10,9 +10,7 @@ namespace {
 std::vector<WideString> LinesOf(WideStringView text) {
   TStringListW list;
   list.SetText(text);
-  std::vector<WideString> lines;
-  for (int i = 0; i < list.Count(); ++i) lines.push_back(list.Strings(i));
-  return lines;
+  return StringsOf(list);
 }
 
 using Lines = std::vector<WideString>;
@@ -68,4 +66,11 @@ TEST(StringsWText, LoadingAMissingFileFailsWithTheOpenMessage) {
   } catch (const EFOpenError& error) {
     EXPECT_TRUE(StartsWith(error.Message(), u"TFileStreamW: Cannot open file \""));
   }
+}
+
+TEST(StringsWLines, NameAndValueSplitAtTheFirstEquals) {
+  EXPECT_EQ(LineName(u"2:5=seed,a=b"), u"2:5");
+  EXPECT_EQ(LineValue(u"2:5=seed,a=b"), u"seed,a=b");
+  EXPECT_EQ(LineName(u"no separator"), u"no separator");
+  EXPECT_EQ(LineValue(u"no separator"), u"");
 }

@@ -63,7 +63,7 @@ class ShippedRulesTest : public testing::Test {
       const WideString section = flower + u" abilities at " + IntToWide(level + 1);
       if (const TMemIniFileW* ini = package.FindSection(section, {u"MAP", u"objects"}))
         lines = SectionLines(*ini, section);
-      for (const WideString& line : lines) uses.push_back({flower, level, NamePart(line)});
+      for (const WideString& line : lines) uses.push_back({flower, level, LineName(line)});
     }
     return uses;
   }

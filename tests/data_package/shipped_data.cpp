@@ -19,12 +19,6 @@ bool EndsWith(WideStringView text, WideStringView suffix) {
   return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
 }
 
-std::vector<WideString> Lines(const TStringsW& list) {
-  std::vector<WideString> lines;
-  for (int i = 0; i < list.Count(); ++i) lines.push_back(list.Strings(i));
-  return lines;
-}
-
 // The object name a section of a configuration file is about, and the section's kind.
 enum class TSectionKind { Object, Levels, AbilitiesAt, SeedTable, AbilityTable, Other };
 
@@ -52,12 +46,12 @@ TSectionName ClassifySection(const WideString& section) {
 
 void AddTableFlowers(const TMemIniFileW& ini, const WideString& section, TNamesInData& names) {
   for (const WideString& line : SectionLines(ini, section))
-    if (NamePart(line) != u"*") names.Objects.insert(NamePart(line));
+    if (LineName(line) != u"*") names.Objects.insert(LineName(line));
 }
 
 void AddAbilityLines(const TMemIniFileW& ini, const WideString& section, TNamesInData& names) {
   for (const WideString& line : SectionLines(ini, section)) {
-    const std::vector<WideString> spec = SpecPieces(NamePart(line));
+    const std::vector<WideString> spec = SpecPieces(LineName(line));
     names.Abilities.insert(spec[0]);
     if (const WideString flower = SeedFlowerOf(spec); !flower.empty()) names.Objects.insert(flower);
   }
@@ -127,26 +121,19 @@ std::vector<WideString> ShippedMaps() {
 std::vector<WideString> SectionNames(const TMemIniFileW& ini) {
   TStringListW sections;
   ini.ReadSections(sections);
-  return Lines(sections);
+  return StringsOf(sections);
 }
 
 std::vector<WideString> SectionLines(const TMemIniFileW& ini, WideStringView section) {
   TStringListW lines;
   ini.ReadSectionValues(section, lines);
-  return Lines(lines);
+  return StringsOf(lines);
 }
 
 std::vector<WideString> SpecPieces(WideStringView spec) {
   std::vector<WideString> pieces = Explode(u",", spec);
   for (WideString& piece : pieces) piece = Trim(piece);
   return pieces;
-}
-
-WideString NamePart(const WideString& line) { return line.substr(0, line.find(u'=')); }
-
-WideString ValuePart(const WideString& line) {
-  const size_t equals = line.find(u'=');
-  return equals == WideString::npos ? WideString() : line.substr(equals + 1);
 }
 
 std::vector<std::vector<WideString>> MapTiles(const TMemIniFileW& map) {
@@ -160,14 +147,14 @@ std::vector<std::vector<WideString>> MapTiles(const TMemIniFileW& map) {
 std::vector<WideString> PlayerObjects(const TMemIniFileW& map, WideStringView player) {
   std::vector<WideString> specs;
   for (const WideString& line : SectionLines(map, WideString(kObjectsOf) + WideString(player)))
-    specs.push_back(ValuePart(line));
+    specs.push_back(LineValue(line));
   return specs;
 }
 
 std::vector<WideString> MapPlayers(const TMemIniFileW& map) {
   TStringListW players;
   map.ReadSectionsContaining(kObjectsOf, players, true);
-  return Lines(players);
+  return StringsOf(players);
 }
 
 WideString PlantedFlowerOf(const std::vector<WideString>& objectSpec) {

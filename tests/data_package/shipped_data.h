@@ -20,10 +20,6 @@ std::vector<WideString> SectionNames(const TMemIniFileW& ini);
 std::vector<WideString> SectionLines(const TMemIniFileW& ini, WideStringView section);
 // The trimmed comma-separated pieces of an object or ability specification.
 std::vector<WideString> SpecPieces(WideStringView spec);
-// The part of a line before its first "=", or the whole line.
-WideString NamePart(const WideString& line);
-// The part of a line after its first "=", or nothing.
-WideString ValuePart(const WideString& line);
 // The row texts of the map file's [Tiles], split into the tile texts.
 std::vector<std::vector<WideString>> MapTiles(const TMemIniFileW& map);
 // The object specifications of one player's "Objects of" section.

@@ -28,8 +28,8 @@ void CollectAbilities(const TLintData& data, TLintUsage& usage) {
   for (const TLintSource& source : data.Sources())
     for (const WideString& section : SectionsContaining(*source.Ini, kAbilitiesAt))
       for (const WideString& line : SectionLines(*source.Ini, section))
-        usage.Abilities.push_back({LineKey(line),
-                                   {source.File, section, LineKey(line)},
+        usage.Abilities.push_back({LineName(line),
+                                   {source.File, section, LineName(line)},
                                    source.IsMap ? &source : nullptr,
                                    LineValue(line)});
 }
@@ -39,7 +39,7 @@ void CollectPlacedObjects(const TLintData& data, TLintUsage& usage) {
     for (const WideString& section : SectionsContaining(*map->Ini, kObjectsOf))
       for (const WideString& line : SectionLines(*map->Ini, section))
         if (line.find(u'=') != WideString::npos)
-          usage.Objects.push_back({LineValue(line), {map->File, section, LineKey(line)}, map});
+          usage.Objects.push_back({LineValue(line), {map->File, section, LineName(line)}, map});
 }
 
 void CollectPlantedObjects(TLintUsage& usage) {
@@ -121,13 +121,6 @@ std::optional<TTypeSpec> ResolveSpec(const WideString& spec, const TClass& base)
   }
 }
 
-WideString LineKey(const WideString& line) { return line.substr(0, line.find(u'=')); }
-
-WideString LineValue(const WideString& line) {
-  const size_t equals = line.find(u'=');
-  return equals == WideString::npos ? WideString() : line.substr(equals + 1);
-}
-
 int MapWidth(const TMemIniFileW& ini) { return ini.ReadInteger(u"General", u"Width", 10); }
 int MapHeight(const TMemIniFileW& ini) { return ini.ReadInteger(u"General", u"Height", 10); }
 
@@ -142,17 +135,13 @@ bool HasCheckableSize(const TMemIniFileW& ini) {
 std::vector<WideString> SectionsContaining(const TMemIniFileW& ini, WideStringView text) {
   TStringListW sections;
   ini.ReadSectionsContaining(text, sections, false);
-  std::vector<WideString> names;
-  for (int i = 0; i < sections.Count(); ++i) names.push_back(sections.Strings(i));
-  return names;
+  return StringsOf(sections);
 }
 
 std::vector<WideString> SectionLines(const TMemIniFileW& ini, WideStringView section) {
   TStringListW lines;
   ini.ReadSectionValues(section, lines);
-  std::vector<WideString> result;
-  for (int i = 0; i < lines.Count(); ++i) result.push_back(lines.Strings(i));
-  return result;
+  return StringsOf(lines);
 }
 
 TLintUsage CollectUsage(TLintData& data) {

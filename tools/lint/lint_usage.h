@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "config/object_factory.h"
+#include "containers/strings_w.h"
 #include "lint/lint_data.h"
 #include "lint/lint_report.h"
 
@@ -46,10 +47,6 @@ TLintUsage CollectUsage(TLintData& data);
 // when it names none.
 std::optional<TTypeSpec> ResolveSpec(const WideString& spec, const TClass& base);
 
-// The name part of an object line ("2:5" of "2:5=weed"); the whole line without "=".
-WideString LineKey(const WideString& line);
-// The part after the first "=", or nothing.
-WideString LineValue(const WideString& line);
 // The map's [General] Width and Height as the map control reads them (10 when absent).
 int MapWidth(const TMemIniFileW& ini);
 int MapHeight(const TMemIniFileW& ini);

@@ -125,7 +125,7 @@ void CheckObjectPlacement(TLintData& data, TLintReport& report) {
     grid.SetCellsY(MapHeight(*map->Ini));
     for (const WideString& section : SectionsContaining(*map->Ini, u"Objects of "))
       for (const WideString& line : SectionLines(*map->Ini, section))
-        CheckPlacement(grid, section, line, {map->File, section, LineKey(line)}, report);
+        CheckPlacement(grid, section, line, {map->File, section, LineName(line)}, report);
   }
 }
 
