@@ -38,6 +38,8 @@ class TSWObject : public TObject {
  protected:
   TSWObject() = default;
 
- private:
-  void BeforeDestruction();
+  // The clean-up that runs while the object is still whole: raise "free", withdraw every handler
+  // and scoped event, withdraw the bonuses. Families extend it with their own first steps and
+  // then call their parent's.
+  virtual void BeforeDestruction();
 };

@@ -16,11 +16,11 @@ SW_CLASS_DEFINE(TSWSlotObject, TSWCellState)
 TSWCellState::TSWCellState(TCreationKey key, TSWMapCellSlots* slots, TObject* player)
     : TSWFlower(key, slots, player), affectedCells_(std::make_unique<TCoordsList>()) {}
 
-void TSWCellState::operator delete(TSWCellState* state, std::destroying_delete_t) {
-  state->WithdrawSubscriptions();
-  state->InvalidateCells();
-  state->affectedCells_.reset();
-  TSWFlower::operator delete(state, std::destroying_delete);
+void TSWCellState::BeforeDestruction() {
+  WithdrawSubscriptions();
+  InvalidateCells();
+  affectedCells_.reset();
+  TSWFlower::BeforeDestruction();
 }
 
 void TSWCellState::Init() {

@@ -9,7 +9,6 @@
 // again, clipped to that cell.
 #include <cstdint>
 #include <memory>
-#include <new>
 
 #include "game/flower.h"
 #include "map/coords_list.h"
@@ -21,10 +20,6 @@ class TSWCellState : public TSWFlower {
   SW_CLASS(TSWCellState)
 
   TSWCellState(TCreationKey key, TSWMapCellSlots* slots, TObject* player);
-  // Withdraws the object's subscriptions (so no overlay runs any more), asks for the repaint of
-  // the cells it covered, drops them, then the flower's destruction. What others registered on
-  // the object's own events stays until then, so they still hear its "free".
-  void operator delete(TSWCellState* state, std::destroying_delete_t);
 
   // No paint offset, no variant, then CoverCells.
   void Init() override;
@@ -46,6 +41,10 @@ class TSWCellState : public TSWFlower {
   const WideString& Variant() const { return variant_; }
 
  protected:
+  // Withdraws the object's own subscriptions (so no overlay runs any more), asks for the repaint
+  // of the cells it covered and drops them, before the flower's steps. What others registered on
+  // the object's events stays until then, so they still hear its "free".
+  void BeforeDestruction() override;
   // With (X, Y) the object's cell, takes every cell (X - i, Y - j) inside the map, i from 0 to
   // `height` and j from 1 to `width`: records it and follows its "after paint".
   void CoverRegion(int width, int height);

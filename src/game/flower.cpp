@@ -34,10 +34,10 @@ TSWFlower::TSWFlower(TCreationKey, TSWMapCellSlots* slots, TObject* player)
 
 TSWFlower::~TSWFlower() = default;
 
-void TSWFlower::operator delete(TSWFlower* flower, std::destroying_delete_t) {
-  flower->levelTicks_.reset();
-  flower->abilities_.reset();
-  TSWObject::operator delete(flower, std::destroying_delete);
+void TSWFlower::BeforeDestruction() {
+  levelTicks_.reset();
+  abilities_.reset();
+  TSWObject::BeforeDestruction();
 }
 
 void TSWFlower::Start() {

@@ -7,7 +7,6 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
-#include <new>
 #include <vector>
 
 #include "config/sw_object.h"
@@ -34,9 +33,6 @@ class TSWFlower : public TSWObject {
   // tick mode.
   TSWFlower(TCreationKey, TSWMapCellSlots* slots, TObject* player);
   ~TSWFlower() override;
-  // The tick list and the abilities go first, while the object is whole; then the store
-  // clean-up.
-  void operator delete(TSWFlower* flower, std::destroying_delete_t);
 
   // The store of the slots' cell.
   TSWConfig* GetConfig() const override;
@@ -94,6 +90,8 @@ class TSWFlower : public TSWObject {
   TSWAbilityList& Abilities() const { return *abilities_; }
 
  protected:
+  // The tick list and the abilities go first, while the object is whole.
+  void BeforeDestruction() override;
   // Reads the object configuration of section `name`: HP and MaxHP (100 when absent), ManaPerTick
   // for the store's tick mode (0 when absent, never below 0), the level ticks from the first file
   // that has the section `name` + " levels", and the ticks of level 0 (0 without levels).

@@ -25,11 +25,11 @@ TSWMapCell::TSWMapCell(TCreationKey, TSWMapCells* cells, int x, int y)
 
 TSWMapCell::~TSWMapCell() = default;
 
-void TSWMapCell::operator delete(TSWMapCell* cell, std::destroying_delete_t) {
+void TSWMapCell::BeforeDestruction() {
   // Emptied rather than destroyed, so that whatever the objects' "free" handlers reach of the
   // cell is still there.
-  cell->slots_->Clear();
-  TSWObject::operator delete(cell, std::destroying_delete);
+  slots_->Clear();
+  TSWObject::BeforeDestruction();
 }
 
 TSWConfig* TSWMapCell::GetConfig() const {

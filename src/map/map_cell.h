@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <new>
 #include <vector>
 
 #include "config/sw_object.h"
@@ -34,8 +33,6 @@ class TSWMapCell : public TSWObject {
   // Terrain "terrain", no marks, empty slots.
   TSWMapCell(TCreationKey, TSWMapCells* cells, int x, int y);
   ~TSWMapCell() override;
-  // The objects on the cell go first, while the cell is whole; then the store clean-up.
-  void operator delete(TSWMapCell* cell, std::destroying_delete_t);
 
   // The store of the grid's map; nullptr without a map or a store.
   TSWConfig* GetConfig() const override;
@@ -99,6 +96,8 @@ class TSWMapCell : public TSWObject {
   size_t MemorySize() const;
 
  protected:
+  // The objects on the cell go first, while the cell is whole.
+  void BeforeDestruction() override;
   // Draws the package image `name` at (x, y).
   void DrawImage(TCanvas& canvas, WideStringView name, int x, int y) const;
   void SetImageName(const WideString& imageName) { imageName_ = imageName; }
