@@ -1,14 +1,14 @@
 #include "art_catalog.h"
 
-#include "ability_icon_art.h"
-#include "board_edge_art.h"
-#include "cell_overlay_art.h"
-#include "event_icon_art.h"
-#include "intro_art.h"
-#include "object_art.h"
-#include "sky_art.h"
-#include "soil_art.h"
-#include "ui_icon_art.h"
+#include "art/board/board_edge_art.h"
+#include "art/board/cell_overlay_art.h"
+#include "art/board/soil_art.h"
+#include "art/icons/ability_icon_art.h"
+#include "art/icons/event_icon_art.h"
+#include "art/icons/ui_icon_art.h"
+#include "art/objects/object_art.h"
+#include "art/scenery/intro_art.h"
+#include "art/scenery/sky_art.h"
 
 namespace artgen {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "art_canvas.h"
+#include "draw/art_canvas.h"
 
 namespace artgen {
 

@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "art_catalog.h"
-#include "board_preview.h"
-#include "cell_tiling_check.h"
+#include "draw/png_files.h"
 #include "platform/png_image.h"
-#include "png_files.h"
-#include "sheet_preview.h"
+#include "preview/board_preview.h"
+#include "preview/cell_tiling_check.h"
+#include "preview/sheet_preview.h"
 
 namespace {
 
