@@ -41,12 +41,6 @@ bool TClass::InheritsFrom(const TClass& base) const {
   return false;
 }
 
-bool TClass::InheritsFromClassNamed(WideStringView name) const {
-  for (const TClass* cls = this; cls; cls = cls->Parent)
-    if (cls->Name == name) return true;
-  return false;
-}
-
 TObject::TObject() : identity_(NextIdentity()) {}
 TObject::~TObject() = default;
 

@@ -13,9 +13,6 @@ struct TClass {
   const TClass* Parent;
 
   bool InheritsFrom(const TClass& base) const;
-  // True when this class or an ancestor has exactly this name: a test against a class that is
-  // only known by name where the test is made.
-  bool InheritsFromClassNamed(WideStringView name) const;
 };
 
 class TObject {
@@ -28,6 +25,10 @@ class TObject {
   static const TClass& StaticClass();
   virtual const TClass& ClassType() const;
   virtual size_t InstanceSize() const { return sizeof(TObject); }
+
+  // The clean-up an object owes others while it is still whole, which a destructor cannot do
+  // since the derived parts are gone by then. FreeObject runs it just before the destructor.
+  virtual void BeforeDestruction() {}
 
   WideString ClassName() const { return ClassType().Name; }
   bool InheritsFrom(const TClass& base) const { return ClassType().InheritsFrom(base); }

@@ -1,24 +1,38 @@
 #include "config/abilities.h"
 
-#include <memory>
 #include <vector>
 
-#include "config/object_factory.h"
-#include "game/ability.h"
+#include "base/errors.h"
+#include "config/sw_object.h"
 
 SW_CLASS_DEFINE(TSWAbilities, TObjectHash)
 
+namespace {
+
+TSWAbilities::TFamily abilityFamily{};
+
+const TSWAbilities::TFamily& RequireFamily() {
+  if (abilityFamily.Make == nullptr)
+    Raise<EInvalidOperation>(u"No class of abilities is registered.");
+  return abilityFamily;
+}
+
+}  // namespace
+
+void TSWAbilities::RegisterFamily(const TFamily& family) { abilityFamily = family; }
+
 TSWAbilities::TSWAbilities(TSWConfig* config) : TObjectHash(false), config_(config) {}
 
-TSWAbilities::~TSWAbilities() { FreeAbilities(); }
+TSWAbilities::~TSWAbilities() {
+  RunDeferringErrors([this] { FreeAbilities(); });
+}
 
-TSWAbility& TSWAbilities::Get(const WideString& spec) {
-  if (TSWAbility* known = As<TSWAbility>(Find(spec))) return *known;
-  const TTypeSpec type = CreateFrom(spec, TSWAbility::StaticClass());
-  std::unique_ptr<TSWAbility> ability = CreateAbility(*type.Class, config_);
-  ability->LoadFrom(type.Params);
-  AddObject(spec, ability.get());
-  return *ability.release();
+TSWObject& TSWAbilities::GetObject(const WideString& spec) {
+  const TFamily& family = RequireFamily();
+  TObject* known = Find(spec);
+  if (known != nullptr && known->InheritsFrom(*family.BaseClass))
+    return static_cast<TSWObject&>(*known);
+  return AddOwned(spec, family.Make(config_, spec));
 }
 
 void TSWAbilities::FreeAbilities() {
@@ -26,5 +40,7 @@ void TSWAbilities::FreeAbilities() {
   std::vector<TObject*> abilities;
   for (int i = 0; i < Count(); ++i) abilities.push_back(Objects(i));
   Clear();
-  for (TObject* ability : abilities) delete ability;
+  TFirstError errors;
+  for (TObject* ability : abilities) errors.Run([ability] { FreeObject(ability); });
+  errors.Rethrow();
 }

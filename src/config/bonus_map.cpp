@@ -11,14 +11,9 @@ namespace {
 
 WideString BonusKey(const WideString& target, const WideString& name) { return target + u"=" + name; }
 
-// Adds a new T under `name` and returns it; a failed add frees it.
 template <class T>
 T& AddNew(TObjectHash& hash, const WideString& name) {
-  auto object = std::make_unique<T>();
-  T& added = *object;
-  hash.AddObject(name, object.get());
-  object.release();
-  return added;
+  return hash.AddOwned(name, std::make_unique<T>());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "base/errors.h"
 #include "base/format.h"
+#include "config/game_view.h"
 #include "config/map_view.h"
 #include "config/no_value.h"
 #include "config/package.h"
@@ -12,9 +13,11 @@ namespace {
 
 constexpr WideStringView kLangSection = u"Strings";
 
-// The game and the map arrive as classes of later layers; they are recognised by class name.
-void CheckReference(TObject* object, const char16_t* className, const char16_t* message) {
-  if (object != nullptr && !object->ClassType().InheritsFromClassNamed(className))
+// The game and the map are classes of later layers; they are recognised by the interface the
+// store asks of them.
+template <class TView>
+void CheckReference(TObject* object, const char16_t* message) {
+  if (object != nullptr && dynamic_cast<TView*>(object) == nullptr)
     Raise<EComponentError>(message, {object->ClassName()});
 }
 
@@ -22,7 +25,9 @@ void CheckReference(TObject* object, const char16_t* className, const char16_t* 
 
 TSWConfig::TSWConfig(TComponent* owner) : TComponent(owner) {}
 
-TSWConfig::~TSWConfig() { abilities_.FreeAbilities(); }
+TSWConfig::~TSWConfig() {
+  RunDeferringErrors([this] { abilities_.FreeAbilities(); });
+}
 
 void TSWConfig::Loaded() {
   TComponent::Loaded();
@@ -52,13 +57,13 @@ TSWPackage& TSWConfig::RequirePackage() const {
 }
 
 void TSWConfig::SetGame(TObject* game) {
-  CheckReference(game, u"TSWGame", u"TSWConfig only accepts Game of TSWGame class, %s given.");
+  CheckReference<TSWGameView>(game, u"TSWConfig only accepts Game of TSWGame class, %s given.");
   game_ = game;
   Refer(game);
 }
 
 void TSWConfig::SetMap(TObject* map) {
-  CheckReference(map, u"TSWMap", u"TSWConfig only accepts Map of TSWMap class, %s given.");
+  CheckReference<TSWMapView>(map, u"TSWConfig only accepts Map of TSWMap class, %s given.");
   if (map != map_) loadedMapFile_ = nullptr;
   map_ = map;
   Refer(map);

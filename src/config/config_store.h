@@ -32,7 +32,7 @@ class TSWConfig : public TComponent {
   // The package, or "TSWConfig has no data package." (EInvalidOperation) when none is assigned.
   TSWPackage& RequirePackage() const;
 
-  // Only nothing or an object whose class descends from TSWGame / TSWMap is accepted; anything
+  // Only nothing or a game (TSWGameView) / a map (TSWMapView) is accepted; anything
   // else fails with "TSWConfig only accepts Game of TSWGame class, %s given." / "... Map of
   // TSWMap class, %s given." (EComponentError) and keeps the old reference.
   TObject* Game() const { return game_; }

@@ -43,9 +43,7 @@ int TEventHandlerList::IndexOfHandler(const TSWEventHandler& handler) const {
 }
 
 void TEventHandlerList::Append(const TSWEventHandler& handler) {
-  auto item = std::make_unique<TEventHashItem>(handler);
-  AddObject(WideString(), item.get());
-  item.release();
+  AddOwned(WideString(), std::make_unique<TEventHashItem>(handler));
 }
 
 void TEventHandlerList::Remove(const TSWEventHandler& handler) {

@@ -4,7 +4,7 @@
 // unsubscribe inside "tick" handlers), so while a dispatch runs a removed handler is only marked,
 // and the list is compacted — or freed, when it left the registry meanwhile — once the outermost
 // dispatch has ended. Positions below the count a dispatch started with therefore never move.
-#include "config/bound_method.h"
+#include "config/event_handler.h"
 #include "containers/object_hash.h"
 
 // One registered handler.

@@ -15,12 +15,6 @@ void AssignObjectEventKey(WideString& key, const TObject* source, WideStringView
   key.assign(ObjectToken(source)).append(1, kKeySeparator).append(eventName);
 }
 
-// Hands `object` over once it has been added under `name`; a failed add frees it.
-void AddOwned(TObjectHash& hash, const WideString& name, std::unique_ptr<TObject> object) {
-  hash.AddObject(name, object.get());
-  object.release();
-}
-
 }  // namespace
 
 TEventHash::TEventHash(TSWConfig* sender) : sender_(sender) {}
@@ -39,10 +33,8 @@ TEventHandlerList* TEventHash::FindList(WideStringView key) const {
 
 TEventHandlerList& TEventHash::ListFor(const WideString& eventName) {
   if (TEventHandlerList* list = FindList(eventName)) return *list;
-  auto list = std::make_unique<TEventHandlerList>(eventName);
-  TEventHandlerList& added = *list;
-  AddOwned(entries_, eventName, std::move(list));  // released by ClearCallbacksOf or ~TEventHash
-  return added;
+  // Released by ClearCallbacksOf or ~TEventHash.
+  return entries_.AddOwned(eventName, std::make_unique<TEventHandlerList>(eventName));
 }
 
 void TEventHash::AddHandler(const WideString& eventName, const TSWEventHandler& handler) {
@@ -62,12 +54,8 @@ void TEventHash::AddObjectHandler(const TObject* source, const WideString& event
 void TEventHash::RecordInTrail(const WideString& eventName, const TSWEventHandler& handler) {
   const WideString token = ObjectToken(handler.Target());
   auto* pairs = As<TObjectHash>(trail_.Find(token));
-  if (!pairs) {
-    auto created = std::make_unique<TObjectHash>(true);
-    pairs = created.get();
-    AddOwned(trail_, token, std::move(created));
-  }
-  AddOwned(*pairs, eventName, std::make_unique<TEventHashItem>(handler));
+  if (!pairs) pairs = &trail_.AddOwned(token, std::make_unique<TObjectHash>(true));
+  pairs->AddOwned(eventName, std::make_unique<TEventHashItem>(handler));
 }
 
 void TEventHash::RemoveHandler(const WideString& eventName, const TSWEventHandler& handler) {

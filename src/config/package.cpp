@@ -26,14 +26,8 @@ TSWPackage::TSWPackage(TComponent* owner) : TComponent(owner) {}
 // The cache frees everything it holds, which closes the cached files.
 TSWPackage::~TSWPackage() = default;
 
-template <class T>
-T& TSWPackage::Keep(const WideString& key, std::unique_ptr<T> object) {
-  cache_.AddObject(key, object.get());
-  return *object.release();
-}
-
 TStream& TSWPackage::Data(const WideString& name) {
-  if (std::unique_ptr<TStream> opened = OpenData(name)) Keep(name, std::move(opened));
+  if (std::unique_ptr<TStream> opened = OpenData(name)) cache_.AddOwned(name, std::move(opened));
   TStream* stream = As<TStream>(cache_.Find(name));
   if (stream == nullptr)
     Raise<EListError>(u"%s.Data could not retrieve data with name %s.", {ClassName(), name});
@@ -45,7 +39,7 @@ TPngImage& TSWPackage::Image(WideStringView name) {
   if (TPngImage* cached = As<TPngImage>(cache_.Find(key))) return *cached;
   auto image = std::make_unique<TPngImage>();
   image->LoadFromStream(Data(WideString(u"images\\").append(name).append(u".png")));
-  return Keep(key, std::move(image));
+  return cache_.AddOwned(key, std::move(image));
 }
 
 TMemIniFileW& TSWPackage::Ini(WideStringView name) {
@@ -54,7 +48,7 @@ TMemIniFileW& TSWPackage::Ini(WideStringView name) {
   auto ini = std::make_unique<TMemIniFileW>();
   ini->LoadFromStream(Data(WideString(name).append(u".ini")));
   ini->SetCaseSensitive(false);
-  return Keep(key, std::move(ini));
+  return cache_.AddOwned(key, std::move(ini));
 }
 
 int64_t TSWPackage::CacheMemory() const {

@@ -73,10 +73,6 @@ class TSWPackage : public TComponent {
   const TMemIniFileW* Lookup(WideStringView section, WideStringView key, TVarArgs files,
                              WideString& value);
   const TMemIniFileW& MapFile(WideStringView section, WideStringView key) const;
-  // Adds the object under `key`; the cache owns it from then on.
-  template <class T>
-  T& Keep(const WideString& key, std::unique_ptr<T> object);
-
   TObjectHash cache_;  // owning
   TSWConfig* config_ = nullptr;
 };

@@ -21,15 +21,9 @@ void TSWObject::Subscribe(const WideString& name, const TSWEventHandler& handler
 void TSWObject::BeforeDestruction() {
   TSWConfig* config = GetConfig();
   if (config == nullptr) return;
-  RaiseEvent(u"free");
+  TFirstError errors;
+  errors.Run([&] { RaiseEvent(u"free"); });
   config->Events().ClearCallbacksOf(this);
   config->Bonuses().RemoveProvider(this);
-}
-
-void TSWObject::operator delete(TSWObject* object, std::destroying_delete_t) {
-  object->BeforeDestruction();
-  // Where the most derived object, and so its memory, starts.
-  void* memory = dynamic_cast<void*>(object);
-  object->~TSWObject();
-  ::operator delete(memory);
+  errors.Rethrow();
 }

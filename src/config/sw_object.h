@@ -6,15 +6,12 @@
 // That clean-up raises "free" (handlers see the object whole), then removes every handler bound
 // to the object and every event scoped to it, then withdraws its bonus contributions. It needs
 // the store, which only the object's family can tell (GetConfig), and it must see the object
-// whole, so it cannot run in a destructor: by then the derived parts are gone. It runs instead in
-// the class's own deallocation function, before any destructor: deleting a game object through
-// any pointer (TObject*, an owning object hash, a unique_ptr) goes through it, so no owner can
-// forget it. Game objects therefore live on the heap, with TSWObject as their first base. A
-// failure inside the clean-up ends the program, as any failure while destroying does.
-#include <new>
-
+// whole, so it runs in BeforeDestruction: game objects are released with FreeObject, by an
+// owning object hash or a TOwned pointer, never by a plain delete. A "free" handler that fails
+// does not stop the clean-up; its error reaches whoever released the object.
+#include "base/object_release.h"
 #include "base/tobject.h"
-#include "config/bound_method.h"
+#include "config/event_handler.h"
 
 class TSWConfig;
 
@@ -32,14 +29,11 @@ class TSWObject : public TObject {
   // "%s.Subscribe(%s) needs a configuration store." (EInvalidOperation) when there is none.
   void Subscribe(const WideString& name, const TSWEventHandler& handler);
 
-  // Runs the store clean-up, then the destructors, then frees the memory.
-  void operator delete(TSWObject* object, std::destroying_delete_t);
+  // The clean-up that runs while the object is still whole: raise "free", withdraw every handler
+  // and scoped event, withdraw the bonuses. Families extend it with their own first steps and
+  // then call their parent's, each step running even when an earlier one failed.
+  void BeforeDestruction() override;
 
  protected:
   TSWObject() = default;
-
-  // The clean-up that runs while the object is still whole: raise "free", withdraw every handler
-  // and scoped event, withdraw the bonuses. Families extend it with their own first steps and
-  // then call their parent's.
-  virtual void BeforeDestruction();
 };

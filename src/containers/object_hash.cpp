@@ -8,7 +8,7 @@ TObjectHash::~TObjectHash() {
   // Nobody listens to a list that is going away.
   SetOnChanging({});
   SetOnChange({});
-  Clear();
+  RunDeferringErrors([this] { Clear(); });
 }
 
 TObject* TObjectHash::Find(WideStringView name) const {
@@ -19,13 +19,13 @@ TObject* TObjectHash::Find(WideStringView name) const {
 void TObjectHash::SetObjects(int index, TObject* object) {
   TObject* const old = Objects(index);
   THashedStringListW::SetObjects(index, object);
-  if (ownsObjects_ && old != object) delete old;
+  if (ownsObjects_ && old != object) FreeObject(old);
 }
 
 void TObjectHash::Delete(int index) {
   TObject* const old = Objects(index);
   THashedStringListW::Delete(index);
-  if (ownsObjects_) delete old;
+  if (ownsObjects_) FreeObject(old);
 }
 
 void TObjectHash::Clear() {
@@ -35,5 +35,7 @@ void TObjectHash::Clear() {
     for (int i = 0; i < Count(); ++i) owned.push_back(Objects(i));
   }
   THashedStringListW::Clear();
-  for (TObject* object : owned) delete object;
+  TFirstError errors;
+  for (TObject* object : owned) errors.Run([object] { FreeObject(object); });
+  errors.Rethrow();
 }

@@ -1,7 +1,11 @@
 #pragma once
 // A hashed list of name/object pairs with lookup of an object by name. An owning hash frees an
-// object when its item goes: on Delete, on Clear, when the item's object is replaced by a
-// different one, and when the hash itself is destroyed.
+// object (FreeObject) when its item goes: on Delete, on Clear, when the item's object is replaced
+// by a different one, and when the hash itself is destroyed. A failing clean-up propagates once
+// every object concerned is released; from the destructor it is deferred.
+#include <memory>
+
+#include "base/object_release.h"
 #include "containers/hashed_string_list_w.h"
 
 class TObjectHash : public THashedStringListW {
@@ -13,6 +17,16 @@ class TObjectHash : public THashedStringListW {
 
   bool OwnsObjects() const { return ownsObjects_; }
   void SetOwnsObjects(bool ownsObjects) { ownsObjects_ = ownsObjects; }
+
+  // Adds `object` under `name` and hands it over: to the hash when it owns its objects, else to
+  // whoever frees the registry's entries. A failed add frees it.
+  template <class T, class Deleter>
+  T& AddOwned(const WideString& name, std::unique_ptr<T, Deleter> object) {
+    T& added = *object;
+    AddObject(name, &added);
+    object.release();
+    return added;
+  }
 
   using THashedStringListW::Find;
   // The object of the item IndexOf finds (the last of that name), or nullptr.

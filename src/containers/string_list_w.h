@@ -2,7 +2,7 @@
 // The array-backed string list: optionally sorted, with duplicate rules and change notifications.
 #include <vector>
 
-#include "containers/notify_event.h"
+#include "base/bound_method.h"
 #include "containers/strings_w.h"
 
 // What adding a string equal to one already in a sorted list does.

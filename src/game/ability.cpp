@@ -102,7 +102,22 @@ int32_t TSWAbility::ReadLevelInt(const WideString& key, int index) const {
                                                index);
 }
 
-std::unique_ptr<TSWAbility> CreateAbility(const TRegisteredClass& abilityClass, TSWConfig* config) {
+TOwned<TSWAbility> CreateAbility(const TRegisteredClass& abilityClass, TSWConfig* config) {
   const auto factory = reinterpret_cast<TSWAbilityFactory>(abilityClass.Factory);
-  return std::unique_ptr<TSWAbility>(factory(config));
+  return TOwned<TSWAbility>(factory(config));
+}
+
+TOwned<TSWAbility> MakeAbility(TSWConfig* config, const WideString& spec) {
+  const TTypeSpec type = CreateFrom(spec, TSWAbility::StaticClass());
+  TOwned<TSWAbility> ability = CreateAbility(*type.Class, config);
+  ability->LoadFrom(type.Params);
+  return ability;
+}
+
+void RegisterAbilityFamily() {
+  TSWAbilities::RegisterFamily(
+      {&TSWAbility::StaticClass(),
+       [](TSWConfig* config, const WideString& spec) -> TOwned<TSWObject> {
+         return MakeAbility(config, spec);
+       }});
 }

@@ -86,16 +86,23 @@ using TSWAbilityFactory = TSWAbility* (*)(TSWConfig* config);
 // Constructs T with the store, then runs its Init.
 template <class T>
 TSWAbility* NewAbility(TSWConfig* config) {
-  std::unique_ptr<T> ability = std::make_unique<T>(config);
+  TOwned<T> ability = MakeOwned<T>(config);
   ability->Init();
   return ability.release();
 }
 
+// Tells the store's ability registry how abilities are made (MakeAbility). Safe to call again.
+void RegisterAbilityFamily();
+
 // Makes T creatable by CreateFrom with the base TSWAbility.
 template <class T>
 void RegisterAbilityClass() {
+  RegisterAbilityFamily();
   RegisterClass(T::StaticClass(), reinterpret_cast<TGenericFactory>(&NewAbility<T>));
 }
 
 // A new ability of a class registered by RegisterAbilityClass, made with the store.
-std::unique_ptr<TSWAbility> CreateAbility(const TRegisteredClass& abilityClass, TSWConfig* config);
+TOwned<TSWAbility> CreateAbility(const TRegisteredClass& abilityClass, TSWConfig* config);
+// CreateFrom(spec, TSWAbility), made with the store and loaded from the specification's
+// parameters; a failure frees the new ability and propagates.
+TOwned<TSWAbility> MakeAbility(TSWConfig* config, const WideString& spec);

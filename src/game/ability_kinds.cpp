@@ -115,7 +115,7 @@ void TSWAbility_Spread::Execute() {
   const int32_t damageDistance = ReadLevelInt(u"damage distance", level_);
   const int32_t damage = ReadLevelInt(u"damage", level_);
   Firer()->Slots().Cell().HurtArea(damage, damageDistance,
-                                   TSWFlowerFilter::Of<&TSWAbility_Spread::IsOtherPlayers>(this));
+                                   TSWCellObjectFilter::Of<&TSWAbility_Spread::IsOtherPlayers>(this));
   ComputeTargets();
   if (Targets().Count() == 0) {
     EndFiring();
@@ -125,8 +125,8 @@ void TSWAbility_Spread::Execute() {
   ApplyTo(Map(), Targets());
 }
 
-bool TSWAbility_Spread::IsOtherPlayers(TSWFlower* object) const {
-  return object->Player() != Firer()->Player();
+bool TSWAbility_Spread::IsOtherPlayers(TSWCellObject* object) const {
+  return static_cast<TSWFlower*>(object)->Player() != Firer()->Player();
 }
 
 void TSWAbility_Spread::PruneTargets() {

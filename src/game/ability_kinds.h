@@ -8,6 +8,7 @@
 #include "game/targetable_ability.h"
 
 class TPngImage;
+class TSWCellObject;
 
 // "seed,<flower>[,<parameter>]": pays the flower's mana requirement, then plants a seed of it in
 // the cell the player picks among those the flood reaches.
@@ -86,7 +87,7 @@ class TSWAbility_Spread : public TSWAbility_Seed {
   void Execute() override;
 
  private:
-  bool IsOtherPlayers(TSWFlower* object) const;
+  bool IsOtherPlayers(TSWCellObject* object) const;
   // Leaves MaxTargets entries, always keeping the first.
   void PruneTargets();
 };

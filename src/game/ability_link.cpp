@@ -19,12 +19,19 @@ TSWAbilityLink::~TSWAbilityLink() = default;
 
 TSWConfig* TSWAbilityLink::GetConfig() const { return flower_->GetConfig(); }
 
+void TSWAbilityLink::BeforeDestruction() {
+  TFirstError errors;
+  errors.Run([&] { TSWObject::BeforeDestruction(); });
+  errors.Run([&] { FreeObject(instance_.release()); });
+  errors.Rethrow();
+}
+
 TSWAbility& TSWAbilityLink::Ability() const { return GetConfig()->Abilities().Get(name_); }
 
 TSWAbility& TSWAbilityLink::Instance() {
   if (instance_) return *instance_;
   const TSWAbility& definition = Ability();
-  std::unique_ptr<TSWAbility> instance =
+  TOwned<TSWAbility> instance =
       CreateAbility(*FindRegisteredClass(definition.ClassName()), GetConfig());
   instance->LoadFrom(definition.Params());
   instance->Subscribe(u"fire", Handler());

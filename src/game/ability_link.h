@@ -3,8 +3,6 @@
 // recharge countdown that follows every firing that ends, and auto-cast, which fires the
 // ability by itself on every tick on which it is ready and idle.
 #include <cstdint>
-#include <memory>
-
 #include "config/sw_object.h"
 
 class TSWAbility;
@@ -20,6 +18,8 @@ class TSWAbilityLink : public TSWObject {
 
   // The flower's store.
   TSWConfig* GetConfig() const override;
+  // The link's own clean-up, then its instance's.
+  void BeforeDestruction() override;
 
   TSWFlower* Flower() const { return flower_; }
   // The ability specification.
@@ -60,7 +60,7 @@ class TSWAbilityLink : public TSWObject {
 
   TSWFlower* flower_;
   WideString name_;
-  std::unique_ptr<TSWAbility> instance_;
+  TOwned<TSWAbility> instance_;
   bool autocast_ = false;
   int32_t cooldownTotal_ = 1;
   int32_t cooldownLeft_ = 0;

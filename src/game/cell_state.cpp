@@ -17,10 +17,12 @@ TSWCellState::TSWCellState(TCreationKey key, TSWMapCellSlots* slots, TObject* pl
     : TSWFlower(key, slots, player), affectedCells_(std::make_unique<TCoordsList>()) {}
 
 void TSWCellState::BeforeDestruction() {
-  WithdrawSubscriptions();
-  InvalidateCells();
+  TFirstError errors;
+  errors.Run([&] { WithdrawSubscriptions(); });
+  errors.Run([&] { InvalidateCells(); });
   affectedCells_.reset();
-  TSWFlower::BeforeDestruction();
+  errors.Run([&] { TSWFlower::BeforeDestruction(); });
+  errors.Rethrow();
 }
 
 void TSWCellState::Init() {

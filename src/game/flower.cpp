@@ -13,7 +13,7 @@
 #include "map/map_cell.h"
 #include "map/map_cell_slots.h"
 
-SW_CLASS_DEFINE(TSWFlower, TSWObject)
+SW_CLASS_DEFINE(TSWFlower, TSWCellObject)
 
 namespace {
 
@@ -35,9 +35,12 @@ TSWFlower::TSWFlower(TCreationKey, TSWMapCellSlots* slots, TObject* player)
 TSWFlower::~TSWFlower() = default;
 
 void TSWFlower::BeforeDestruction() {
+  TFirstError errors;
   levelTicks_.reset();
+  errors.Run([&] { abilities_->Clear(); });
   abilities_.reset();
-  TSWObject::BeforeDestruction();
+  errors.Run([&] { TSWObject::BeforeDestruction(); });
+  errors.Rethrow();
 }
 
 void TSWFlower::Start() {
@@ -135,8 +138,8 @@ TSWConfig& TSWFlower::RequireConfig() const {
   return *config;
 }
 
-std::unique_ptr<TSWFlower> CreateFlower(const TRegisteredClass& flowerClass, TSWMapCellSlots* slots,
-                                        TObject* player) {
-  const auto factory = reinterpret_cast<TSWFlowerFactory>(flowerClass.Factory);
-  return std::unique_ptr<TSWFlower>(factory(slots, player));
+TOwned<TSWFlower> CreateFlower(const TRegisteredClass& flowerClass, TSWMapCellSlots* slots,
+                               TObject* player) {
+  return TOwned<TSWFlower>(
+      static_cast<TSWFlower*>(CreateCellObject(flowerClass, slots, player).release()));
 }

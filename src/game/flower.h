@@ -9,15 +9,15 @@
 #include <memory>
 #include <vector>
 
-#include "config/sw_object.h"
 #include "game/player.h"
+#include "map/cell_object.h"
 
 class TCanvas;
 class TSWAbilityList;
 class TSWMapCellSlots;
 class TTickList;
 
-class TSWFlower : public TSWObject {
+class TSWFlower : public TSWCellObject {
   SW_CLASS(TSWFlower)
 
   // Objects are made only through NewFlower, which subscribes them to "tick" and runs Init once
@@ -25,7 +25,7 @@ class TSWFlower : public TSWObject {
   class TCreationKey {
     TCreationKey() = default;
     template <class T>
-    friend TSWFlower* NewFlower(TSWMapCellSlots* slots, TObject* player);
+    friend TSWCellObject* NewFlower(TSWMapCellSlots* slots, TObject* player);
   };
 
   // `player` must be a TSWPlayer: else fails with "Flower must be created with a TSWPlayer
@@ -42,31 +42,31 @@ class TSWFlower : public TSWObject {
   // The "tick" handler: counts down to the next level, unless at the last one.
   virtual void OnTick();
   // Asks the map to repaint the cells the object's image reaches into; none here.
-  virtual void InvalidateCells() {}
+  void InvalidateCells() override {}
   // Moves to `newLevel`: its tick count, its abilities, and when it is higher than the level
   // before, "flower level up" and then the cell's "slot level up", both with the object.
   virtual void SetLevel(int32_t newLevel);
   // The name of the slot the object occupies in its cell; the Name here.
-  virtual WideString GetKind() const { return name_; }
+  WideString GetKind() const override { return name_; }
   // Objects of a cell are drawn in ascending paint order.
-  virtual int16_t PaintOrder() const { return 0; }
+  int16_t PaintOrder() const override { return 0; }
   // The language string "flower: " + name, the object's own Name when `name` is empty. Fails
   // when the language file lacks it.
   virtual WideString GetCaption(const WideString& name = {}) const;
   // Params[0] is the Name; then the configuration of the Name (LoadConfig), the abilities of
   // level 0 and SetLevel(0). Fails with "%s.LoadFrom() was passed empty Params." (EListError)
   // when there are none.
-  virtual void LoadFrom(const std::vector<WideString>& params);
+  void LoadFrom(const std::vector<WideString>& params) override;
   // Draws the object in the cell whose top-left pixel is (x, y); nothing here.
-  virtual void Paint(TCanvas& canvas, int x, int y);
+  void Paint(TCanvas& canvas, int x, int y) override;
 
   // Takes `amount` hit points atomically; below 1 the object dies with no reason.
-  void Damage(int32_t amount);
+  void Damage(int32_t amount) override;
   // Records "rip: " + reason (when there is one), raises "flower died" and removes the object's
   // slot from its cell, which destroys the object: the caller must not touch it afterwards.
   void Die(const WideString& reason = {});
   // Stores `hp` atomically and returns the hit points it replaced.
-  int32_t ExchangeHP(int32_t hp) { return hp_.exchange(hp); }
+  int32_t ExchangeHP(int32_t hp) override { return hp_.exchange(hp); }
   // Adds `amount` hit points atomically and returns the hit points that result.
   int32_t AddHP(int32_t amount) { return hp_.fetch_add(amount) + amount; }
 
@@ -79,12 +79,12 @@ class TSWFlower : public TSWObject {
   TSWMapCellSlots& Slots() const { return *slots_; }
   TSWPlayer* Player() const { return player_; }
   int32_t Level() const { return level_; }
-  int32_t HP() const { return hp_.load(); }
-  int32_t MaxHP() const { return maxHP_; }
+  int32_t HP() const override { return hp_.load(); }
+  int32_t MaxHP() const override { return maxHP_; }
   const TTickList& LevelTicks() const { return *levelTicks_; }
   int32_t TicksLeft() const { return ticksLeft_; }
   bool SideBySide() const { return sideBySide_; }
-  const WideString& Name() const { return name_; }
+  const WideString& Name() const override { return name_; }
   int32_t ManaPerTick() const { return manaPerTick_; }
   const WideString& DeathReason() const { return deathReason_; }
   TSWAbilityList& Abilities() const { return *abilities_; }
@@ -103,7 +103,7 @@ class TSWFlower : public TSWObject {
 
  private:
   template <class T>
-  friend TSWFlower* NewFlower(TSWMapCellSlots* slots, TObject* player);
+  friend TSWCellObject* NewFlower(TSWMapCellSlots* slots, TObject* player);
 
   // What the factory runs once the object is whole: the "tick" subscription, then Init.
   void Start();
@@ -125,23 +125,22 @@ class TSWFlower : public TSWObject {
   std::unique_ptr<TSWAbilityList> abilities_;
 };
 
-// What the class registry stores for an object class, behind TGenericFactory.
-using TSWFlowerFactory = TSWFlower* (*)(TSWMapCellSlots* slots, TObject* player);
-
-// Constructs T in `slots` for `player`, subscribes it to "tick", then runs its Init.
+// Constructs T in `slots` for `player`, subscribes it to "tick", then runs its Init. A
+// TSWCellObjectFactory.
 template <class T>
-TSWFlower* NewFlower(TSWMapCellSlots* slots, TObject* player) {
-  std::unique_ptr<T> flower = std::make_unique<T>(TSWFlower::TCreationKey{}, slots, player);
+TSWCellObject* NewFlower(TSWMapCellSlots* slots, TObject* player) {
+  TOwned<T> flower = MakeOwned<T>(TSWFlower::TCreationKey{}, slots, player);
   flower->Start();
   return flower.release();
 }
 
-// Makes T creatable by CreateFrom with the base TSWFlower.
+// Makes T creatable by CreateFrom with the base TSWFlower, the family of every cell object.
 template <class T>
 void RegisterFlowerClass() {
+  RegisterCellObjectFamily(TSWFlower::StaticClass());
   RegisterClass(T::StaticClass(), reinterpret_cast<TGenericFactory>(&NewFlower<T>));
 }
 
 // A new object of a class registered by RegisterFlowerClass.
-std::unique_ptr<TSWFlower> CreateFlower(const TRegisteredClass& flowerClass, TSWMapCellSlots* slots,
-                                        TObject* player);
+TOwned<TSWFlower> CreateFlower(const TRegisteredClass& flowerClass, TSWMapCellSlots* slots,
+                               TObject* player);

@@ -10,8 +10,9 @@
 #include <cstdint>
 #include <memory>
 
+#include "base/bound_method.h"
 #include "base/component.h"
-#include "containers/notify_event.h"
+#include "config/game_view.h"
 #include "game/game_debug_info.h"
 
 class TDispatchedTimer;
@@ -21,7 +22,7 @@ class TSWMapGenerator;
 class TSWPackage;
 class TUiDispatcher;
 
-class TSWGame : public TComponent {
+class TSWGame : public TComponent, public TSWGameView {
   SW_CLASS(TSWGame)
 
   explicit TSWGame(TComponent* owner = nullptr);

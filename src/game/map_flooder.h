@@ -4,7 +4,7 @@
 // one of the two cells beside it is open. Its depth-first order is part of the rules: a cell
 // reached first along a longer path is not expanded again when a shorter path reaches it.
 #include "base/tobject.h"
-#include "config/bound_method.h"
+#include "base/bound_method.h"
 
 class TCoordsList;
 class TSWBasicMap;

@@ -3,7 +3,7 @@
 // click selects or deselects a cell, a right click asks for a context menu.
 #include <mutex>
 
-#include "config/bound_method.h"
+#include "base/bound_method.h"
 #include "map/basic_map.h"
 
 // The cell may be nullptr (no cell).

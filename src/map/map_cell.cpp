@@ -4,7 +4,7 @@
 #include "base/upper_case.h"
 #include "config/config_store.h"
 #include "config/package.h"
-#include "game/flower.h"
+#include "map/cell_object.h"
 #include "map/interactive_map.h"
 #include "map/map_cell_slots.h"
 #include "map/map_cells.h"
@@ -28,8 +28,10 @@ TSWMapCell::~TSWMapCell() = default;
 void TSWMapCell::BeforeDestruction() {
   // Emptied rather than destroyed, so that whatever the objects' "free" handlers reach of the
   // cell is still there.
-  slots_->Clear();
-  TSWObject::BeforeDestruction();
+  TFirstError errors;
+  errors.Run([&] { slots_->Clear(); });
+  errors.Run([&] { TSWObject::BeforeDestruction(); });
+  errors.Rethrow();
 }
 
 TSWConfig* TSWMapCell::GetConfig() const {
@@ -39,13 +41,13 @@ TSWConfig* TSWMapCell::GetConfig() const {
 
 void TSWMapCell::RaiseEvent(const WideString& name, TObject* arg) {
   if (name == u"slot add")
-    if (auto* object = As<TSWFlower>(arg)) SlotAdded(*object);
+    if (auto* object = As<TSWCellObject>(arg)) SlotAdded(*object);
   TSWObject::RaiseEvent(name, arg);
 }
 
 void TSWMapCell::Init() { imageName_ = u"cell"; }
 
-void TSWMapCell::SlotAdded(TSWFlower& /*object*/) {}
+void TSWMapCell::SlotAdded(TSWCellObject& /*object*/) {}
 
 void TSWMapCell::LoadFrom(const std::vector<WideString>& params) {
   if (params.empty()) Raise<EListError>(u"%s.LoadFrom() was passed empty Params.", {ClassName()});
@@ -89,7 +91,7 @@ void TSWMapCell::PaintOverlays(TCanvas& canvas) {
 
 void TSWMapCell::PaintSlots(TCanvas& canvas) {
   const TPoint p = Position();
-  for (int i = 0; i < slots_->Count(); ++i) slots_->Flowers(i).Paint(canvas, p.X, p.Y);
+  for (int i = 0; i < slots_->Count(); ++i) slots_->SlotObject(i).Paint(canvas, p.X, p.Y);
 }
 
 void TSWMapCell::SetState(int kind, bool on) {
@@ -104,16 +106,16 @@ uint32_t TSWMapCell::ClickColor() const {
   return cells_->DebugColors() ? color * 30u : color;
 }
 
-void TSWMapCell::HurtSlots(int32_t damage, const TSWFlowerFilter& filter) {
+void TSWMapCell::HurtSlots(int32_t damage, const TSWCellObjectFilter& filter) {
   for (int i = slots_->Count() - 1; i >= 0; --i) {
     // A death may set off handlers that empty more slots than the dying one.
     if (i >= slots_->Count()) continue;
-    TSWFlower& object = slots_->Flowers(i);
+    TSWCellObject& object = slots_->SlotObject(i);
     if (!filter || filter(&object)) object.Damage(damage);
   }
 }
 
-void TSWMapCell::HurtArea(int32_t damage, int32_t radius, const TSWFlowerFilter& filter) {
+void TSWMapCell::HurtArea(int32_t damage, int32_t radius, const TSWCellObjectFilter& filter) {
   HurtSlots(damage, filter);
   if (radius <= 0) return;
   for (const TPoint offset : kNeighbourOffsets) {
@@ -136,8 +138,8 @@ TPngImage& TSWMapCell::Image(WideStringView name) const {
   return config->RequirePackage().Image(name);
 }
 
-std::unique_ptr<TSWMapCell> CreateMapCell(const TRegisteredClass& cellClass, TSWMapCells* cells,
+TOwned<TSWMapCell> CreateMapCell(const TRegisteredClass& cellClass, TSWMapCells* cells,
                                           int x, int y) {
   const auto factory = reinterpret_cast<TSWMapCellFactory>(cellClass.Factory);
-  return std::unique_ptr<TSWMapCell>(factory(cells, x, y));
+  return TOwned<TSWMapCell>(factory(cells, x, y));
 }

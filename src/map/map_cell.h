@@ -12,12 +12,12 @@
 
 class TCanvas;
 class TPngImage;
-class TSWFlower;
+class TSWCellObject;
 class TSWMapCellSlots;
 class TSWMapCells;
 
 // A test on one object; an empty filter lets every object pass.
-using TSWFlowerFilter = TBoundMethod<bool(TSWFlower* object)>;
+using TSWCellObjectFilter = TBoundMethod<bool(TSWCellObject* object)>;
 
 class TSWMapCell : public TSWObject {
   SW_CLASS(TSWMapCell)
@@ -42,7 +42,7 @@ class TSWMapCell : public TSWObject {
   // Resets the kind's own fields: ImageName "cell" here.
   virtual void Init();
   // Runs for every object added to the cell, before "slot add" reaches the subscribers.
-  virtual void SlotAdded(TSWFlower& object);
+  virtual void SlotAdded(TSWCellObject& object);
   // Terrain := Params[0] in lower case.
   virtual void LoadFrom(const std::vector<WideString>& params);
 
@@ -80,11 +80,11 @@ class TSWMapCell : public TSWObject {
 
   // Damages every object that passes `filter`, walking from the last object to the first so
   // that an object dying does not move the ones still to be visited.
-  void HurtSlots(int32_t damage, const TSWFlowerFilter& filter = {});
+  void HurtSlots(int32_t damage, const TSWCellObjectFilter& filter = {});
   // HurtSlots here, then, while radius > 0, HurtArea(radius - 1) on each of the eight grid
   // neighbours inside the grid. Nothing is marked as visited: a cell is hurt once for every walk
   // of at most `radius` steps that ends on it.
-  void HurtArea(int32_t damage, int32_t radius, const TSWFlowerFilter& filter = {});
+  void HurtArea(int32_t damage, int32_t radius, const TSWCellObjectFilter& filter = {});
 
   void SubscribeSlotAdd(const TSWEventHandler& handler) { Subscribe(u"slot add", handler); }
   void SubscribeSlotDelete(const TSWEventHandler& handler) { Subscribe(u"slot delete", handler); }
@@ -128,7 +128,7 @@ using TSWMapCellFactory = TSWMapCell* (*)(TSWMapCells* cells, int x, int y);
 // Constructs T for (x, y) of the grid, then runs its Init.
 template <class T>
 TSWMapCell* NewMapCell(TSWMapCells* cells, int x, int y) {
-  std::unique_ptr<T> cell = std::make_unique<T>(TSWMapCell::TCreationKey{}, cells, x, y);
+  TOwned<T> cell = MakeOwned<T>(TSWMapCell::TCreationKey{}, cells, x, y);
   cell->Init();
   return cell.release();
 }
@@ -140,5 +140,5 @@ void RegisterMapCellClass() {
 }
 
 // A new cell of a class registered by RegisterMapCellClass.
-std::unique_ptr<TSWMapCell> CreateMapCell(const TRegisteredClass& cellClass, TSWMapCells* cells,
+TOwned<TSWMapCell> CreateMapCell(const TRegisteredClass& cellClass, TSWMapCells* cells,
                                           int x, int y);

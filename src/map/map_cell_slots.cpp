@@ -1,7 +1,6 @@
 #include "map/map_cell_slots.h"
 
 #include "config/object_factory.h"
-#include "game/flower.h"
 #include "map/basic_map.h"
 #include "map/map_cell.h"
 #include "map/map_cells.h"
@@ -11,8 +10,8 @@ SW_CLASS_DEFINE(TSWMapCellSlots, TObjectHash)
 namespace {
 
 int ComparePaintOrder(const TStringListW& list, int index1, int index2) {
-  return static_cast<TSWFlower*>(list.Objects(index1))->PaintOrder() -
-         static_cast<TSWFlower*>(list.Objects(index2))->PaintOrder();
+  return static_cast<TSWCellObject*>(list.Objects(index1))->PaintOrder() -
+         static_cast<TSWCellObject*>(list.Objects(index2))->PaintOrder();
 }
 
 }  // namespace
@@ -21,23 +20,22 @@ TSWMapCellSlots::TSWMapCellSlots(TSWMapCell* cell) : TObjectHash(true), cell_(ce
 
 TSWConfig* TSWMapCellSlots::Config() const { return cell_->GetConfig(); }
 
-TSWFlower* TSWMapCellSlots::Find(WideStringView kind) const {
-  return static_cast<TSWFlower*>(TObjectHash::Find(kind));
+TSWCellObject* TSWMapCellSlots::FindObject(WideStringView kind) const {
+  return static_cast<TSWCellObject*>(TObjectHash::Find(kind));
 }
 
-TSWFlower& TSWMapCellSlots::Flowers(int index) const {
-  return *static_cast<TSWFlower*>(Objects(index));
+TSWCellObject& TSWMapCellSlots::SlotObject(int index) const {
+  return *static_cast<TSWCellObject*>(Objects(index));
 }
 
 void TSWMapCellSlots::Add(const WideString& spec, TObject* player) {
-  const TTypeSpec type = CreateFrom(spec, TSWFlower::StaticClass());
-  std::unique_ptr<TSWFlower> object = CreateFlower(*type.Class, this, player);
+  const TTypeSpec type = CreateFrom(spec, CellObjectFamily());
+  TOwned<TSWCellObject> object = CreateCellObject(*type.Class, this, player);
   object->LoadFrom(type.Params);
   const WideString kind = object->GetKind();
   Remove(kind);
-  TSWFlower* added = object.get();
-  AddObject(kind, object.release());
-  cell_->RaiseEvent(u"slot add", added);
+  TSWCellObject& added = AddOwned(kind, std::move(object));
+  cell_->RaiseEvent(u"slot add", &added);
   SortByPaintOrder();
   Refresh();
 }
@@ -51,7 +49,7 @@ void TSWMapCellSlots::Remove(const WideString& kind) {
 }
 
 void TSWMapCellSlots::RemoveOne(const WideString& kind) {
-  cell_->RaiseEvent(u"slot delete", Find(kind));
+  cell_->RaiseEvent(u"slot delete", FindObject(kind));
   // Looked up again: the event's handlers may have changed the slots.
   const int index = IndexOf(kind);
   if (index >= 0) Delete(index);
@@ -65,7 +63,7 @@ void TSWMapCellSlots::RemoveAll() {
 void TSWMapCellSlots::SortByPaintOrder() { CustomSort(ComparePaintOrder); }
 
 void TSWMapCellSlots::Refresh() {
-  for (int i = 0; i < Count(); ++i) Flowers(i).InvalidateCells();
+  for (int i = 0; i < Count(); ++i) SlotObject(i).InvalidateCells();
   if (TSWBasicMap* map = cell_->Cells().Map()) map->PaintCellAt(cell_->X(), cell_->Y());
 }
 

@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "containers/object_hash.h"
+#include "map/cell_object.h"
 
 class TSWConfig;
 class TSWFlower;
@@ -22,9 +23,18 @@ class TSWMapCellSlots : public TObjectHash {
 
   // True when no object occupies the slot (names compare without regard to case).
   bool IsFree(WideStringView kind) const { return IndexOf(kind) < 0; }
-  TSWFlower* Find(WideStringView kind) const;
+  TSWCellObject* FindObject(WideStringView kind) const;
   // The object at `index` in slot order.
-  TSWFlower& Flowers(int index) const;
+  TSWCellObject& SlotObject(int index) const;
+  // The same, as the game's object class (T completes it where it is used).
+  template <class T = TSWFlower>
+  T* Find(WideStringView kind) const {
+    return static_cast<T*>(FindObject(kind));
+  }
+  template <class T = TSWFlower>
+  T& Flowers(int index) const {
+    return static_cast<T&>(SlotObject(index));
+  }
 
   // Makes an object from `spec` (a kind word and comma-separated parameters) for `player`, loads
   // it and puts it in its slot, replacing the slot's object with its "slot delete" event. Then

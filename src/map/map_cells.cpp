@@ -1,5 +1,7 @@
 #include "map/map_cells.h"
 
+#include <utility>
+
 #include "base/errors.h"
 #include "config/object_factory.h"
 #include "containers/explode.h"
@@ -56,7 +58,13 @@ void TSWMapCells::Resize() {
     }
   }
   const size_t count = static_cast<size_t>(cellsX_) * cellsY_;
-  while (cells_.size() > count) cells_.pop_back();
+  TFirstError errors;
+  while (cells_.size() > count) {
+    TSWMapCell* cell = cells_.back().release();
+    cells_.pop_back();
+    errors.Run([cell] { FreeObject(cell); });
+  }
+  errors.Rethrow();
 }
 
 TPoint TSWMapCells::CellPosition(int x, int y) const {
@@ -73,9 +81,10 @@ size_t TSWMapCells::IndexOf(int x, int y) const {
 
 TSWMapCell& TSWMapCells::Cell(int x, int y) const { return *cells_[IndexOf(x, y)]; }
 
-void TSWMapCells::PutCell(int x, int y, std::unique_ptr<TSWMapCell> cell) {
+void TSWMapCells::PutCell(int x, int y, TOwned<TSWMapCell> cell) {
   // The new cell is in place before the old one goes, so nothing reaches a dying cell here.
-  cells_[IndexOf(x, y)] = std::move(cell);
+  TOwned<TSWMapCell>& place = cells_[IndexOf(x, y)];
+  FreeObject(std::exchange(place, std::move(cell)).release());
 }
 
 TSWMapCell* TSWMapCells::CellByColor(uint32_t color) const {
@@ -109,9 +118,8 @@ void TSWMapCells::LoadRow(int y, const std::vector<WideString>& tiles) {
   for (int x = 0; x < cellsX_; ++x) {
     std::vector<WideString> params{tiles[x]};
     const TRegisteredClass* cellClass = TileClass(tiles[x], params);
-    std::unique_ptr<TSWMapCell> cell =
-        cellClass ? CreateMapCell(*cellClass, this, x, y)
-                  : std::unique_ptr<TSWMapCell>(NewMapCell<TSWMapCell>(this, x, y));
+    TOwned<TSWMapCell> cell = cellClass ? CreateMapCell(*cellClass, this, x, y)
+                                        : TOwned<TSWMapCell>(NewMapCell<TSWMapCell>(this, x, y));
     cell->LoadFrom(params);
     PutCell(x, y, std::move(cell));
   }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "base/object_release.h"
 #include "base/wide_string.h"
 #include "platform/geometry.h"
 
@@ -69,7 +70,7 @@ class TSWMapCells {
   // when that item does not exist; callers test Contains first.
   TSWMapCell& Cell(int x, int y) const;
   // Stores `cell` at (x, y); the cell that was there is destroyed.
-  void PutCell(int x, int y, std::unique_ptr<TSWMapCell> cell);
+  void PutCell(int x, int y, TOwned<TSWMapCell> cell);
 
   // The cell a click-map colour stands for: colour - 1 holds x in its low 16 bits and y above.
   // nullptr for 0, for all bits set (no pixel) and for coordinates outside the grid.
@@ -101,5 +102,5 @@ class TSWMapCells {
   int32_t cellSpacingX_ = 0;
   int32_t marginX_ = 0;
   int32_t marginY_ = 0;
-  std::vector<std::unique_ptr<TSWMapCell>> cells_;
+  std::vector<TOwned<TSWMapCell>> cells_;
 };

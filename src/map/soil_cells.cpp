@@ -3,7 +3,7 @@
 #include "base/rounding.h"
 #include "config/config_store.h"
 #include "config/package.h"
-#include "game/flower.h"
+#include "map/cell_object.h"
 
 SW_CLASS_DEFINE(TSWMapCell_Null, TSWMapCell)
 SW_CLASS_DEFINE(TSWMapCell_Soil, TSWMapCell)
@@ -17,7 +17,7 @@ void TSWMapCell_Null::Paint(TCanvas& canvas) {
   DrawImage(canvas, u"cell null", p.X, p.Y);
 }
 
-void TSWMapCell_Soil::SlotAdded(TSWFlower& object) {
+void TSWMapCell_Soil::SlotAdded(TSWCellObject& object) {
   if (object.Name() == u"seed") return;
   object.ExchangeHP(RoundTiesEven(object.HP() + double{SoilBonus()} * object.MaxHP()));
 }

@@ -18,7 +18,7 @@ class TSWMapCell_Soil : public TSWMapCell {
 
   // Every object but a seed gains SoilBonus x MaxHP hit points (rounded to the nearest, ties to
   // even), which may take HP above MaxHP or, for a negative bonus, lower it.
-  void SlotAdded(TSWFlower& object) override;
+  void SlotAdded(TSWCellObject& object) override;
   // The [Soil bonuses] percentage for the Terrain, else for "*", from the map file then
   // objects.ini, as a fraction; 0 when neither is given or the value is -1.
   virtual float SoilBonus() const;

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "config/game_view.h"
 #include "config/map_view.h"
 #include "config/no_value.h"
 #include "data_folder_fixture.h"
@@ -11,7 +12,8 @@ namespace {
 
 using ConfigStoreTest = DataFolderTest;
 
-// Stand-ins for the game and map components, which the store knows only by class name.
+// Stand-ins for the game and map components, which the store knows by the interfaces it asks of
+// them.
 class FakeMap : public TComponent, public TSWMapView {
  public:
   SW_TEST_CLASS(u"TSWMap", TComponent)
@@ -24,7 +26,7 @@ class FakeMapKind : public FakeMap {
   SW_TEST_CLASS(u"TSWMapKind", FakeMap)
 };
 
-class FakeGame : public TComponent {
+class FakeGame : public TComponent, public TSWGameView {
  public:
   SW_TEST_CLASS(u"TSWGame", TComponent)
 };

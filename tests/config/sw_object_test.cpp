@@ -61,8 +61,8 @@ TEST_F(SwObjectTest, FreeIsRaisedWithTheWholeObjectBeforeItsHandlersAndBonusesGo
   config.Bonuses().SetBonus(&target, u"ManaPerTick", 4, critter);
   const WideString freeKey = ObjectToken(critter) + u"=free";
 
-  // Deleting through the object's root class, as an owning object hash does.
-  delete static_cast<TObject*>(critter);
+  // Released through the object's root class, as an owning object hash does.
+  FreeObject(static_cast<TObject*>(critter));
 
   EXPECT_EQ(witness.Sender, &config);
   EXPECT_EQ(witness.EventName, freeKey);
@@ -79,7 +79,7 @@ TEST_F(SwObjectTest, RaiseEventPassesTheObjectWhenNoArgumentIsGiven) {
     void On(TSWConfig*, const WideString& eventName, TObject* arg) { Seen.push_back({eventName, arg}); }
     std::vector<std::pair<WideString, TObject*>> Seen;
   } catcher;
-  auto critter = std::make_unique<Critter>(&config, u"weed");
+  auto critter = MakeOwned<Critter>(&config, u"weed");
   TObject other;
   critter->Subscribe(u"slot add", TSWEventHandler::Of<&Catcher::On>(&catcher));
   critter->RaiseEvent(u"slot add");
@@ -91,9 +91,57 @@ TEST_F(SwObjectTest, RaiseEventPassesTheObjectWhenNoArgumentIsGiven) {
   EXPECT_EQ(catcher.Seen[1], std::make_pair(key, &other));
 }
 
+// A "free" handler that refuses, and the critters it saw go.
+struct FreeRefuser : TObject {
+  void OnFree(TSWConfig*, const WideString&, TObject* arg) {
+    Freed.push_back(static_cast<Critter*>(arg)->Label);
+    Raise<EInvalidOperation>(u"%s may not go.", {Freed.back()});
+  }
+  std::vector<WideString> Freed;
+};
+
+TEST_F(SwObjectTest, AFailingFreeHandlerReachesTheReleaserOnceTheObjectIsGone) {
+  FreeRefuser refuser;
+  TObject target;
+  TObjectHash owner;
+  const auto add = [&](const char16_t* label) {
+    Critter& critter = owner.AddOwned(label, MakeOwned<Critter>(&config, label));
+    config.Events().AddHandler(u"tick", critter.TickHandler());
+    critter.Subscribe(u"free", TSWEventHandler::Of<&FreeRefuser::OnFree>(&refuser));
+    config.Bonuses().SetBonus(&target, u"ManaPerTick", 4, &critter);
+  };
+  const auto nothingLeft = [&] {
+    for (int i = 0; i < config.Events().Count(); ++i) EXPECT_EQ(config.Events().HandlerCount(i), 0);
+    EXPECT_EQ(config.Bonuses().BonusSum(&target, u"ManaPerTick", -1), 0);
+  };
+
+  add(u"first");
+  EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { owner.Delete(0); }), u"first may not go.");
+  EXPECT_EQ(owner.Count(), 0);
+  nothingLeft();
+
+  // Every object goes, and the first failure is the one passed on.
+  add(u"second");
+  add(u"third");
+  EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { owner.Clear(); }), u"second may not go.");
+  EXPECT_EQ(refuser.Freed, (std::vector<WideString>{u"first", u"second", u"third"}));
+  nothingLeft();
+
+  // A destructor cannot pass it on: it is kept for whoever can report it.
+  {
+    TObjectHash dying;
+    Critter& critter = dying.AddOwned(u"fourth", MakeOwned<Critter>(&config, u"fourth"));
+    critter.Subscribe(u"free", TSWEventHandler::Of<&FreeRefuser::OnFree>(&refuser));
+  }
+  EXPECT_EQ(ErrorOf<EInvalidOperation>([] { std::rethrow_exception(TakeDeferredError()); }),
+            u"fourth may not go.");
+  EXPECT_EQ(TakeDeferredError(), nullptr);
+  nothingLeft();
+}
+
 TEST(SwObjectWithoutStoreTest, RaisesNothingAndCannotSubscribe) {
   FreeWitness witness;
-  auto critter = std::make_unique<Critter>(nullptr, u"lonely");
+  auto critter = MakeOwned<Critter>(nullptr, u"lonely");
   critter->RaiseEvent(u"slot add");
   EXPECT_EQ(ErrorOf<EInvalidOperation>([&] {
               critter->Subscribe(u"free", TSWEventHandler::Of<&FreeWitness::OnFree>(&witness));
@@ -127,7 +175,7 @@ TEST_F(AbilitiesTest, OneAbilityPerSpecificationMadeThroughItsFactory) {
 }
 
 TEST_F(AbilitiesTest, LoadFromNeedsParamsAndDefaultsTheGlyphs) {
-  std::unique_ptr<TSWAbility> ability =
+  TOwned<TSWAbility> ability =
       CreateAbility(*FindRegisteredClass(u"TSWAbility_Probe"), &config);
   EXPECT_EQ(ErrorOf<EListError>([&] { ability->LoadFrom({}); }),
             u"TSWAbility_Probe.LoadFrom() was passed empty Params.");

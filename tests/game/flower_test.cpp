@@ -42,8 +42,8 @@ class FlowerTest : public BoardTest {
   FlowerTest() : slots(CellAt(3, 3).Slots()) {}
 
   // A flower loaded from the section `name`, not put into the slots.
-  std::unique_ptr<TSWFlower> Loaded(const char16_t* name) {
-    std::unique_ptr<TSWFlower> flower(NewFlower<TSWFlower>(&slots, player.get()));
+  TOwned<TSWFlower> Loaded(const char16_t* name) {
+    TOwned<TSWFlower> flower(static_cast<TSWFlower*>(NewFlower<TSWFlower>(&slots, player.get())));
     flower->LoadFrom({name});
     return flower;
   }
@@ -86,7 +86,7 @@ class FlowerTest : public BoardTest {
 
 TEST_F(FlowerTest, TheFactoryChecksThePlayerAndRunsInit) {
   HumanPlayer human;
-  std::unique_ptr<TSWFlower> flower(NewFlower<SideBySideFlower>(&slots, &human));
+  TOwned<TSWFlower> flower(static_cast<TSWFlower*>(NewFlower<SideBySideFlower>(&slots, &human)));
   EXPECT_EQ(flower->Player(), &human);
   EXPECT_EQ(&flower->Slots(), &slots);
   EXPECT_TRUE(flower->SideBySide());
@@ -104,7 +104,7 @@ TEST_F(FlowerTest, LoadingReadsHitPointsAndManaForTheTickMode) {
                    "[plain]\nColour=red\n");
   UseMapFile("override", "[Bloom]\nHP=70\n");
 
-  std::unique_ptr<TSWFlower> bloom = Loaded(u"bloom");
+  TOwned<TSWFlower> bloom = Loaded(u"bloom");
   EXPECT_EQ(bloom->Name(), u"bloom");
   EXPECT_EQ(bloom->GetKind(), u"bloom");
   EXPECT_EQ(bloom->PaintOrder(), 0);
@@ -153,13 +153,13 @@ TEST_F(FlowerTest, TheReasonOfADeathIsKnownWhenItIsAnnounced) {
 
 TEST_F(FlowerTest, HitPointPercentagesRoundToEvenAndStayAboveZero) {
   folder.WriteFile("objects.ini", "[three]\nHP=3\n[twohundred]\nHP=200\n[none]\nHP=0\n");
-  std::unique_ptr<TSWFlower> three = Loaded(u"three");
+  TOwned<TSWFlower> three = Loaded(u"three");
   EXPECT_EQ(three->HPPercent(), 100);
   three->ExchangeHP(1);
   EXPECT_EQ(three->HPPercent(), 33);
   three->ExchangeHP(-2);
   EXPECT_EQ(three->HPPercent(), 0);
-  std::unique_ptr<TSWFlower> twoHundred = Loaded(u"twohundred");
+  TOwned<TSWFlower> twoHundred = Loaded(u"twohundred");
   twoHundred->ExchangeHP(1);
   EXPECT_EQ(twoHundred->HPPercent(), 0);
   twoHundred->ExchangeHP(3);
@@ -168,7 +168,7 @@ TEST_F(FlowerTest, HitPointPercentagesRoundToEvenAndStayAboveZero) {
 }
 
 TEST_F(FlowerTest, CaptionsAreLanguageStrings) {
-  std::unique_ptr<TSWFlower> bloom = Loaded(u"testbloom");
+  TOwned<TSWFlower> bloom = Loaded(u"testbloom");
   EXPECT_EQ(bloom->GetCaption(), u"A bloom");
   EXPECT_EQ(bloom->GetCaption(u"weed"), u"A weed");
   EXPECT_EQ(ErrorOf<EResNotFound>([&] { bloom->GetCaption(u"nosuch"); }),

@@ -25,7 +25,7 @@ ObjectsTest::ObjectsTest() {
 ObjectsTest::~ObjectsTest() { map.SetHost(nullptr); }
 
 TSWMapCell& ObjectsTest::PutTerrain(int x, int y, const WideString& terrain) {
-  std::unique_ptr<TSWMapCell> cell(NewMapCell<TSWMapCell>(&map.Cells(), x, y));
+  TOwned<TSWMapCell> cell(NewMapCell<TSWMapCell>(&map.Cells(), x, y));
   cell->LoadFrom({terrain});
   map.Cells().PutCell(x, y, std::move(cell));
   return CellAt(x, y);

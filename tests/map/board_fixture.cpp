@@ -90,9 +90,9 @@ void BoardTest::UseMapFile(const std::string& name, const std::string& text) {
 TSWMapCell& BoardTest::PutCell(int x, int y, const char16_t* className) {
   const WideStringView name = className;
   const size_t kind = name.find(u'_');
-  std::unique_ptr<TSWMapCell> cell =
+  TOwned<TSWMapCell> cell =
       kind == WideStringView::npos
-          ? std::unique_ptr<TSWMapCell>(NewMapCell<TSWMapCell>(&map.Cells(), x, y))
+          ? TOwned<TSWMapCell>(NewMapCell<TSWMapCell>(&map.Cells(), x, y))
           : CreateMapCell(*FindRegisteredClass(className), &map.Cells(), x, y);
   if (kind != WideStringView::npos) cell->LoadFrom({WideString(name.substr(kind + 1))});
   map.Cells().PutCell(x, y, std::move(cell));

@@ -115,7 +115,7 @@ class HurtTest : public BoardTest {
 
 class RefuseAll : public TObject {
  public:
-  bool Accepts(TSWFlower* /*object*/) { return false; }
+  bool Accepts(TSWCellObject* /*object*/) { return false; }
 };
 
 TEST_F(HurtTest, EveryWalkOfAtMostRadiusStepsHurtsWhereItEnds) {
@@ -137,7 +137,7 @@ TEST_F(HurtTest, RadiusTwoHurtsTheCentreNineTimes) {
 
 TEST_F(HurtTest, AFilterKeepsObjectsFromHarm) {
   RefuseAll filter;
-  CellAt(2, 2).HurtArea(5, 2, TSWFlowerFilter::Of<&RefuseAll::Accepts>(&filter));
+  CellAt(2, 2).HurtArea(5, 2, TSWCellObjectFilter::Of<&RefuseAll::Accepts>(&filter));
   EXPECT_EQ(Lost(), std::vector<int>(25, 0));
 }
 

@@ -19,7 +19,7 @@ class SoilCellsTest : public BoardTest {
   // The HP of an object named `name` (MaxHP from its section, 100 by default), set to `hp`,
   // after the cell raised "slot add" with it.
   int AfterSlotAdd(TSWMapCell& cell, const char16_t* name, int hp) {
-    std::unique_ptr<TSWFlower> object(NewFlower<TestPath>(&cell.Slots(), player.get()));
+    TOwned<TSWFlower> object(static_cast<TSWFlower*>(NewFlower<TestPath>(&cell.Slots(), player.get())));
     object->LoadFrom({name});
     object->ExchangeHP(hp);
     cell.RaiseEvent(u"slot add", object.get());

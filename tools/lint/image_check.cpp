@@ -50,7 +50,7 @@ class TImageCheck {
 
 // The image name an object draws, or nothing for a kind that draws no image of its own.
 std::optional<WideString> ObjectImage(TLintData& data, const TTypeSpec& type) {
-  std::unique_ptr<TSWFlower> object;
+  TOwned<TSWFlower> object;
   try {
     object = MakeUnloadedObject(data, type);
   } catch (const Exception&) {
@@ -79,9 +79,9 @@ void CheckAbilityIcons(TLintData& data, const TLintUsage& usage, TLintReport& re
   std::set<WideString> failures;
   for (const TLintUse& use : usage.Abilities)
     data.ForEachMap(use.Map, [&] {
-      std::unique_ptr<TSWAbility> ability;
+      TOwned<TSWAbility> ability;
       try {
-        ability = MakeAbility(data.Config(), use.Name);
+        ability = MakeAbility(&data.Config(), use.Name);
       } catch (const Exception&) {
         return;  // the line's own check reports it
       }

@@ -49,7 +49,7 @@ void CheckAbilityLines(TLintData& data, const TLintUsage& usage, TLintReport& re
   for (const TLintUse& use : usage.Abilities) {
     data.UseMap(use.Map);
     try {
-      CheckFlags(use, *MakeAbility(data.Config(), use.Name), report);
+      CheckFlags(use, *MakeAbility(&data.Config(), use.Name), report);
     } catch (const Exception& error) {
       report.Add(use.Where, error.Message());
     }

@@ -98,7 +98,7 @@ void CheckCooldowns(TLintData& data, const TLintUsage& usage, TLintReport& repor
   for (const TLintUse& use : usage.Abilities)
     data.ForEachMap(use.Map, [&] {
       try {
-        CheckCooldown(data, *MakeAbility(data.Config(), use.Name), report);
+        CheckCooldown(data, *MakeAbility(&data.Config(), use.Name), report);
       } catch (const Exception&) {
         // An ability that cannot be made: its line's own check reports it.
       }

@@ -5,7 +5,7 @@
 #include <ostream>
 
 #include "base/tobject.h"
-#include "config/bound_method.h"
+#include "config/event_handler.h"
 
 class TSWConfig;
 class TSWMap;
