@@ -4,6 +4,7 @@
 #include "config/bonus_map.h"
 #include "config/config_store.h"
 #include "config/event_hash.h"
+#include "config/event_names.h"
 
 SW_CLASS_DEFINE(TSWObject, TObject)
 
@@ -21,7 +22,7 @@ void TSWObject::Subscribe(const WideString& name, const TSWEventHandler& handler
 void TSWObject::BeforeDestruction() {
   TSWConfig* config = GetConfig();
   if (config == nullptr) return;
-  RaiseEvent(u"free");
+  RaiseEvent(kEventFree);
   config->Events().ClearCallbacksOf(this);
   config->Bonuses().RemoveProvider(this);
 }

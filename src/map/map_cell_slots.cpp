@@ -1,5 +1,6 @@
 #include "map/map_cell_slots.h"
 
+#include "config/event_names.h"
 #include "config/object_factory.h"
 #include "game/flower.h"
 #include "map/basic_map.h"
@@ -37,7 +38,7 @@ void TSWMapCellSlots::Add(const WideString& spec, TObject* player) {
   Remove(kind);
   TSWFlower* added = object.get();
   AddObject(kind, object.release());
-  cell_->RaiseEvent(u"slot add", added);
+  cell_->RaiseEvent(kEventSlotAdd, added);
   SortByPaintOrder();
   Refresh();
 }
@@ -51,14 +52,14 @@ void TSWMapCellSlots::Remove(const WideString& kind) {
 }
 
 void TSWMapCellSlots::RemoveOne(const WideString& kind) {
-  cell_->RaiseEvent(u"slot delete", Find(kind));
+  cell_->RaiseEvent(kEventSlotDelete, Find(kind));
   // Looked up again: the event's handlers may have changed the slots.
   const int index = IndexOf(kind);
   if (index >= 0) Delete(index);
 }
 
 void TSWMapCellSlots::RemoveAll() {
-  for (int i = 0; i < Count(); ++i) cell_->RaiseEvent(u"slot delete", Objects(i));
+  for (int i = 0; i < Count(); ++i) cell_->RaiseEvent(kEventSlotDelete, Objects(i));
   Clear();
 }
 
