@@ -4,6 +4,7 @@
 #include "config/bonus_map.h"
 #include "config/config_store.h"
 #include "config/event_hash.h"
+#include "config/event_names.h"
 
 SW_CLASS_DEFINE(TSWObject, TObject)
 
@@ -22,7 +23,7 @@ void TSWObject::BeforeDestruction() {
   TSWConfig* config = GetConfig();
   if (config == nullptr) return;
   TFirstError errors;
-  errors.Run([&] { RaiseEvent(u"free"); });
+  errors.Run([&] { RaiseEvent(kEventFree); });
   config->Events().ClearCallbacksOf(this);
   config->Bonuses().RemoveProvider(this);
   errors.Rethrow();

@@ -4,6 +4,7 @@
 
 #include "base/errors.h"
 #include "config/config_store.h"
+#include "config/event_names.h"
 #include "config/no_value.h"
 #include "config/object_factory.h"
 #include "config/package.h"
@@ -57,7 +58,7 @@ void TSWAbility::FireBy(TObject* firer) {
   firing_ = true;
   if (const TSWFlower* flower = As<TSWFlower>(firer)) level_ = flower->Level();
   try {
-    RaiseEvent(u"fire");
+    RaiseEvent(kEventFire);
   } catch (...) {
     // A vetoed fire never started: nothing will ever end or cancel it.
     firing_ = false;
@@ -67,12 +68,12 @@ void TSWAbility::FireBy(TObject* firer) {
 
 void TSWAbility::Cancel() {
   firing_ = false;
-  RaiseEvent(u"cancel");
+  RaiseEvent(kEventCancel);
 }
 
 void TSWAbility::EndFiring() {
   firing_ = false;
-  RaiseEvent(u"end");
+  RaiseEvent(kEventEnd);
 }
 
 const TPngImage& TSWAbility::GetGlyph(int size) {

@@ -5,6 +5,7 @@
 #include "base/errors.h"
 #include "config/config_store.h"
 #include "config/event_hash.h"
+#include "config/event_names.h"
 #include "config/image_compose.h"
 #include "config/package.h"
 #include "game/flower.h"
@@ -146,7 +147,7 @@ void TSWAbility_RemovePath::Execute() {
     Cancel();
     return;
   }
-  GetConfig()->Events().RaiseEvent(u"path removed", &slots);
+  GetConfig()->Events().RaiseEvent(kEventPathRemoved, &slots);
   slots.Remove(u"path");
   EndFiring();
 }

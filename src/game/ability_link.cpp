@@ -6,6 +6,7 @@
 #include "base/rounding.h"
 #include "config/config_store.h"
 #include "config/event_hash.h"
+#include "config/event_names.h"
 #include "game/ability.h"
 #include "game/ability_list.h"
 #include "game/flower.h"
@@ -34,8 +35,8 @@ TSWAbility& TSWAbilityLink::Instance() {
   TOwned<TSWAbility> instance =
       CreateAbility(*FindRegisteredClass(definition.ClassName()), GetConfig());
   instance->LoadFrom(definition.Params());
-  instance->Subscribe(u"fire", Handler());
-  instance->Subscribe(u"end", Handler());
+  instance->Subscribe(kEventFire, Handler());
+  instance->Subscribe(kEventEnd, Handler());
   instance_ = std::move(instance);
   return *instance_;
 }
@@ -59,11 +60,11 @@ void TSWAbilityLink::StartRecharge() {
 void TSWAbilityLink::Fire() { Instance().FireBy(flower_); }
 
 void TSWAbilityLink::OnEvent(TSWConfig* /*sender*/, const WideString& eventName, TObject* arg) {
-  if (eventName == u"tick") {
+  if (eventName == kEventTick) {
     OnTick();
-  } else if (IsInstanceEvent(eventName, u"end")) {
+  } else if (IsInstanceEvent(eventName, kEventEnd)) {
     StartRecharge();
-  } else if (IsInstanceEvent(eventName, u"fire")) {
+  } else if (IsInstanceEvent(eventName, kEventFire)) {
     if (IsRecharging())
       Raise<EInvalidOperation>(u"%s is recharching and cannot be fired.",
                                {(arg ? arg : instance_.get())->ClassName()});
@@ -72,7 +73,7 @@ void TSWAbilityLink::OnEvent(TSWConfig* /*sender*/, const WideString& eventName,
   }
 }
 
-void TSWAbilityLink::SubscribeTick() { GetConfig()->Events().AddHandler(u"tick", Handler()); }
+void TSWAbilityLink::SubscribeTick() { GetConfig()->Events().AddHandler(kEventTick, Handler()); }
 
 bool TSWAbilityLink::IsInstanceEvent(const WideString& eventName, const WideString& name) const {
   return instance_ && IsObjectEvent(eventName, name) &&

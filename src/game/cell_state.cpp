@@ -2,6 +2,7 @@
 
 #include "base/rounding.h"
 #include "config/config_store.h"
+#include "config/event_names.h"
 #include "config/package.h"
 #include "map/basic_map.h"
 #include "map/map_cell.h"
@@ -45,7 +46,7 @@ void TSWCellState::CoverRegion(int width, int height) {
       const int y = own.Y() - j;
       if (!grid.Contains(x, y)) continue;
       affectedCells_->Add(x, y);
-      if (GetConfig() != nullptr) grid.Cell(x, y).Subscribe(u"after paint", OverlayHandler());
+      if (GetConfig() != nullptr) grid.Cell(x, y).Subscribe(kEventAfterPaint, OverlayHandler());
     }
 }
 

@@ -5,6 +5,7 @@
 #include "base/errors.h"
 #include "base/rounding.h"
 #include "config/config_store.h"
+#include "config/event_names.h"
 #include "config/package.h"
 #include "containers/mem_ini_file_w.h"
 #include "containers/string_list_w.h"
@@ -45,7 +46,7 @@ void TSWFlower::BeforeDestruction() {
 
 void TSWFlower::Start() {
   if (TSWConfig* config = GetConfig())
-    config->Events().AddHandler(u"tick", TSWEventHandler::Of<&TSWFlower::OnTickEvent>(this));
+    config->Events().AddHandler(kEventTick, TSWEventHandler::Of<&TSWFlower::OnTickEvent>(this));
   Init();
 }
 
@@ -70,8 +71,8 @@ void TSWFlower::SetLevel(int32_t newLevel) {
   if (!AtMaxLevel()) ticksLeft_ = levelTicks_->Ticks(newLevel);
   UpdateAbilities();
   if (!up) return;
-  if (TSWConfig* config = GetConfig()) config->Events().RaiseEvent(u"flower level up", this);
-  slots_->Cell().RaiseEvent(u"slot level up", this);
+  if (TSWConfig* config = GetConfig()) config->Events().RaiseEvent(kEventFlowerLevelUp, this);
+  slots_->Cell().RaiseEvent(kEventSlotLevelUp, this);
 }
 
 void TSWFlower::UpdateAbilities() {
@@ -120,7 +121,7 @@ void TSWFlower::Damage(int32_t amount) {
 
 void TSWFlower::Die(const WideString& reason) {
   if (!reason.empty()) deathReason_ = u"rip: " + reason;
-  if (TSWConfig* config = GetConfig()) config->Events().RaiseEvent(u"flower died", this);
+  if (TSWConfig* config = GetConfig()) config->Events().RaiseEvent(kEventFlowerDied, this);
   slots_->Remove(GetKind());
 }
 

@@ -4,6 +4,7 @@
 
 #include "base/errors.h"
 #include "config/config_store.h"
+#include "config/event_names.h"
 #include "config/no_value.h"
 #include "config/package.h"
 #include "map/map_cell.h"
@@ -33,7 +34,7 @@ void TSWFlower_Seed::Sprout() {
     Die(u"bad soil for seed");
     return;
   }
-  if (TSWConfig* config = GetConfig()) config->Events().RaiseEvent(u"flower grown", this);
+  if (TSWConfig* config = GetConfig()) config->Events().RaiseEvent(kEventFlowerGrown, this);
   // Adding the flower frees this seed: nothing of it may be touched afterwards.
   Slots().Add(flowerName_ + flowerParams_, Player());
 }

@@ -2,6 +2,7 @@
 
 #include "base/errors.h"
 #include "config/config_store.h"
+#include "config/event_names.h"
 #include "config/package.h"
 #include "game/player.h"
 #include "map/map_generator.h"
@@ -97,7 +98,7 @@ void TSWGame::Start() {
   else
     // A timer left from a real-time game would keep ticking a game in turns.
     StopTimer();
-  if (config_) config_->Events().RaiseEvent(u"game start", nullptr);
+  if (config_) config_->Events().RaiseEvent(kEventGameStart, nullptr);
   if (onStart_) onStart_(this);
 }
 
@@ -121,7 +122,7 @@ void TSWGame::DeliverTickTo(void* game) { static_cast<TSWGame*>(game)->DeliverTi
 void TSWGame::DeliverTick() {
   if (config_ == nullptr || config_->Paused()) return;
   config_->SetTicks(config_->Ticks() + 1);
-  config_->Events().RaiseEvent(u"tick", nullptr);
+  config_->Events().RaiseEvent(kEventTick, nullptr);
 }
 
 std::unique_ptr<TSWGameDebugInfo> TSWGame::GetDebugInfo() const {

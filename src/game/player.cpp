@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "config/config_store.h"
+#include "config/event_names.h"
 
 SW_CLASS_DEFINE(TSWPlayer, TComponent)
 
@@ -30,7 +31,7 @@ void TSWPlayer::ComponentFreed(TComponent* component) {
 void TSWPlayer::Register() {
   if (config_ == nullptr) return;
   config_->Players().AddObject(playerName_, this);
-  config_->Events().AddHandler(u"tick", TSWEventHandler::Of<&TSWPlayer::OnTick>(this));
+  config_->Events().AddHandler(kEventTick, TSWEventHandler::Of<&TSWPlayer::OnTick>(this));
 }
 
 void TSWPlayer::Unregister() {

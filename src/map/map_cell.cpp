@@ -3,6 +3,7 @@
 #include "base/errors.h"
 #include "base/upper_case.h"
 #include "config/config_store.h"
+#include "config/event_names.h"
 #include "config/package.h"
 #include "map/cell_object.h"
 #include "map/interactive_map.h"
@@ -40,7 +41,7 @@ TSWConfig* TSWMapCell::GetConfig() const {
 }
 
 void TSWMapCell::RaiseEvent(const WideString& name, TObject* arg) {
-  if (name == u"slot add")
+  if (name == kEventSlotAdd)
     if (auto* object = As<TSWCellObject>(arg)) SlotAdded(*object);
   TSWObject::RaiseEvent(name, arg);
 }
@@ -62,9 +63,9 @@ void TSWMapCell::Render(TCanvas& canvas) {
     ~TRenderScope() { current = outer; }
   } scope{renderCanvas_, renderCanvas_};
   renderCanvas_ = &canvas;
-  RaiseEvent(u"before paint");
+  RaiseEvent(kEventBeforePaint);
   Paint(canvas);
-  RaiseEvent(u"after paint");
+  RaiseEvent(kEventAfterPaint);
 }
 
 void TSWMapCell::Paint(TCanvas& canvas) {

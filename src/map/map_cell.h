@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "config/event_names.h"
 #include "config/sw_object.h"
 #include "platform/geometry.h"
 
@@ -86,10 +87,10 @@ class TSWMapCell : public TSWObject {
   // of at most `radius` steps that ends on it.
   void HurtArea(int32_t damage, int32_t radius, const TSWCellObjectFilter& filter = {});
 
-  void SubscribeSlotAdd(const TSWEventHandler& handler) { Subscribe(u"slot add", handler); }
-  void SubscribeSlotDelete(const TSWEventHandler& handler) { Subscribe(u"slot delete", handler); }
+  void SubscribeSlotAdd(const TSWEventHandler& handler) { Subscribe(kEventSlotAdd, handler); }
+  void SubscribeSlotDelete(const TSWEventHandler& handler) { Subscribe(kEventSlotDelete, handler); }
   void SubscribeSlotLevelUp(const TSWEventHandler& handler) {
-    Subscribe(u"slot level up", handler);
+    Subscribe(kEventSlotLevelUp, handler);
   }
 
   // The cell's instance size and its slots' MemorySize.

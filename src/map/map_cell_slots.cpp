@@ -1,5 +1,6 @@
 #include "map/map_cell_slots.h"
 
+#include "config/event_names.h"
 #include "config/object_factory.h"
 #include "map/basic_map.h"
 #include "map/map_cell.h"
@@ -35,7 +36,7 @@ void TSWMapCellSlots::Add(const WideString& spec, TObject* player) {
   const WideString kind = object->GetKind();
   Remove(kind);
   TSWCellObject& added = AddOwned(kind, std::move(object));
-  cell_->RaiseEvent(u"slot add", &added);
+  cell_->RaiseEvent(kEventSlotAdd, &added);
   SortByPaintOrder();
   Refresh();
 }
@@ -49,14 +50,14 @@ void TSWMapCellSlots::Remove(const WideString& kind) {
 }
 
 void TSWMapCellSlots::RemoveOne(const WideString& kind) {
-  cell_->RaiseEvent(u"slot delete", FindObject(kind));
+  cell_->RaiseEvent(kEventSlotDelete, FindObject(kind));
   // Looked up again: the event's handlers may have changed the slots.
   const int index = IndexOf(kind);
   if (index >= 0) Delete(index);
 }
 
 void TSWMapCellSlots::RemoveAll() {
-  for (int i = 0; i < Count(); ++i) cell_->RaiseEvent(u"slot delete", Objects(i));
+  for (int i = 0; i < Count(); ++i) cell_->RaiseEvent(kEventSlotDelete, Objects(i));
   Clear();
 }
 

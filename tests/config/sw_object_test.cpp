@@ -5,6 +5,7 @@
 
 #include "config/abilities.h"
 #include "config/event_hash.h"
+#include "config/event_names.h"
 #include "config/object_factory.h"
 #include "data_folder_fixture.h"
 #include "test_kinds.h"
@@ -37,7 +38,8 @@ struct FreeWitness : TObject {
     EventName = eventName;
     Critter* critter = static_cast<Critter*>(arg);
     Label = critter->Label;
-    TickHandlerRegistered = sender->Events().IndexOfHandler(u"tick", critter->TickHandler()) >= 0;
+    TickHandlerRegistered =
+        sender->Events().IndexOfHandler(kEventTick, critter->TickHandler()) >= 0;
     Bonus = sender->Bonuses().BonusSum(Target, u"ManaPerTick", -1);
   }
 
@@ -56,8 +58,8 @@ TEST_F(SwObjectTest, FreeIsRaisedWithTheWholeObjectBeforeItsHandlersAndBonusesGo
   TObject target;
   witness.Target = &target;
   auto* critter = new Critter(&config, u"bloomer");
-  config.Events().AddHandler(u"tick", critter->TickHandler());
-  critter->Subscribe(u"free", TSWEventHandler::Of<&FreeWitness::OnFree>(&witness));
+  config.Events().AddHandler(kEventTick, critter->TickHandler());
+  critter->Subscribe(kEventFree, TSWEventHandler::Of<&FreeWitness::OnFree>(&witness));
   config.Bonuses().SetBonus(&target, u"ManaPerTick", 4, critter);
   const WideString freeKey = ObjectToken(critter) + u"=free";
 
@@ -81,10 +83,10 @@ TEST_F(SwObjectTest, RaiseEventPassesTheObjectWhenNoArgumentIsGiven) {
   } catcher;
   auto critter = MakeOwned<Critter>(&config, u"weed");
   TObject other;
-  critter->Subscribe(u"slot add", TSWEventHandler::Of<&Catcher::On>(&catcher));
-  critter->RaiseEvent(u"slot add");
-  critter->RaiseEvent(u"slot add", &other);
-  config.Events().RaiseEvent(u"slot add", &other);
+  critter->Subscribe(kEventSlotAdd, TSWEventHandler::Of<&Catcher::On>(&catcher));
+  critter->RaiseEvent(kEventSlotAdd);
+  critter->RaiseEvent(kEventSlotAdd, &other);
+  config.Events().RaiseEvent(kEventSlotAdd, &other);
   const WideString key = ObjectToken(critter.get()) + u"=slot add";
   ASSERT_EQ(catcher.Seen.size(), 2u);
   EXPECT_EQ(catcher.Seen[0], std::make_pair(key, static_cast<TObject*>(critter.get())));
@@ -106,8 +108,8 @@ TEST_F(SwObjectTest, AFailingFreeHandlerReachesTheReleaserOnceTheObjectIsGone) {
   TObjectHash owner;
   const auto add = [&](const char16_t* label) {
     Critter& critter = owner.AddOwned(label, MakeOwned<Critter>(&config, label));
-    config.Events().AddHandler(u"tick", critter.TickHandler());
-    critter.Subscribe(u"free", TSWEventHandler::Of<&FreeRefuser::OnFree>(&refuser));
+    config.Events().AddHandler(kEventTick, critter.TickHandler());
+    critter.Subscribe(kEventFree, TSWEventHandler::Of<&FreeRefuser::OnFree>(&refuser));
     config.Bonuses().SetBonus(&target, u"ManaPerTick", 4, &critter);
   };
   const auto nothingLeft = [&] {
@@ -131,7 +133,7 @@ TEST_F(SwObjectTest, AFailingFreeHandlerReachesTheReleaserOnceTheObjectIsGone) {
   {
     TObjectHash dying;
     Critter& critter = dying.AddOwned(u"fourth", MakeOwned<Critter>(&config, u"fourth"));
-    critter.Subscribe(u"free", TSWEventHandler::Of<&FreeRefuser::OnFree>(&refuser));
+    critter.Subscribe(kEventFree, TSWEventHandler::Of<&FreeRefuser::OnFree>(&refuser));
   }
   EXPECT_EQ(ErrorOf<EInvalidOperation>([] { std::rethrow_exception(TakeDeferredError()); }),
             u"fourth may not go.");
@@ -142,9 +144,9 @@ TEST_F(SwObjectTest, AFailingFreeHandlerReachesTheReleaserOnceTheObjectIsGone) {
 TEST(SwObjectWithoutStoreTest, RaisesNothingAndCannotSubscribe) {
   FreeWitness witness;
   auto critter = MakeOwned<Critter>(nullptr, u"lonely");
-  critter->RaiseEvent(u"slot add");
+  critter->RaiseEvent(kEventSlotAdd);
   EXPECT_EQ(ErrorOf<EInvalidOperation>([&] {
-              critter->Subscribe(u"free", TSWEventHandler::Of<&FreeWitness::OnFree>(&witness));
+              critter->Subscribe(kEventFree, TSWEventHandler::Of<&FreeWitness::OnFree>(&witness));
             }),
             u"Critter.Subscribe(free) needs a configuration store.");
 }

@@ -11,6 +11,7 @@
 #include "base/errors.h"
 #include "config/config_store.h"
 #include "config/event_hash.h"
+#include "config/event_names.h"
 #include "config/folder_package.h"
 #include "data_package/shipped_data.h"
 #include "game/game_classes.h"
@@ -65,9 +66,9 @@ class TManualGame : public TObject {
     game.SetMap(&map);
     game.SetMapGenerator(&loader);
     game.Loaded();
-    for (const char16_t* name :
-         {u"game start", u"flower grown", u"flower level up", u"flower died", u"path removed"})
-      config.Events().AddHandler(name, TSWEventHandler::Of<&TManualGame::OnEvent>(this));
+    for (const WideString* name : {&kEventGameStart, &kEventFlowerGrown, &kEventFlowerLevelUp,
+                                   &kEventFlowerDied, &kEventPathRemoved})
+      config.Events().AddHandler(*name, TSWEventHandler::Of<&TManualGame::OnEvent>(this));
   }
 
   // Writing the line fails when the language file lacks one of its texts.
@@ -137,15 +138,15 @@ class TManualGame : public TObject {
   WideString LogLine(const WideString& eventName, TObject* arg) {
     const WideString pattern = u"event: " + eventName;
     auto* flower = dynamic_cast<TSWFlower*>(arg);
-    if (eventName == u"flower grown") {
+    if (eventName == kEventFlowerGrown) {
       auto* seed = dynamic_cast<TSWFlower_Seed*>(arg);
       return config.LangFmt(pattern, {seed->GetCaption(seed->FlowerName())});
     }
-    if (eventName == u"flower level up")
+    if (eventName == kEventFlowerLevelUp)
       return config.LangFmt(pattern, {flower->GetCaption(), flower->Level() + 1});
-    if (eventName == u"flower died" && flower->DeathReason().empty())
+    if (eventName == kEventFlowerDied && flower->DeathReason().empty())
       return config.LangFmt(pattern, {flower->GetCaption()});
-    if (eventName == u"flower died")
+    if (eventName == kEventFlowerDied)
       return config.LangFmt(pattern + u" (reason)",
                             {flower->GetCaption(), config.Lang(flower->DeathReason())});
     return config.Lang(pattern);
@@ -225,10 +226,10 @@ TEST_F(ShippedMapsTest, EveryMapPlaysHundredsOfTicksInBothModesWithoutAnError) {
         continue;
       }
       EXPECT_EQ(play.config.Ticks(), ticks);
-      EXPECT_EQ(play.EventCounts["game start"], 1);
+      EXPECT_EQ(play.EventCounts[Narrow(kEventGameStart)], 1);
       EXPECT_GT(planted, 0) << "Player1 never had the mana and room to plant";
-      EXPECT_GT(play.EventCounts["flower grown"], 0);
-      EXPECT_GT(play.EventCounts["flower level up"], 0);
+      EXPECT_GT(play.EventCounts[Narrow(kEventFlowerGrown)], 0);
+      EXPECT_GT(play.EventCounts[Narrow(kEventFlowerLevelUp)], 0);
       EXPECT_GT(play.CountOf(u"weed", play.gaia), weedsAtStart) << "the weeds never spread";
     }
 }

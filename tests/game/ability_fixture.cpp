@@ -34,8 +34,8 @@ std::string BoardText(int width, int height) {
 
 }  // namespace
 
-void AbilityEvents::Watch(TSWObject& object, std::initializer_list<const char16_t*> names) {
-  for (const char16_t* name : names)
+void AbilityEvents::Watch(TSWObject& object, std::initializer_list<WideString> names) {
+  for (const WideString& name : names)
     object.Subscribe(name, TSWEventHandler::Of<&AbilityEvents::OnEvent>(this));
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "config/data_folder_fixture.h"
+#include "config/event_names.h"
 #include "game/ability.h"
 #include "game/ability_link.h"
 #include "game/flower.h"
@@ -22,7 +23,7 @@
 class AbilityEvents : public TObject {
  public:
   void Watch(TSWObject& object,
-             std::initializer_list<const char16_t*> names = {u"fire", u"end", u"cancel"});
+             std::initializer_list<WideString> names = {kEventFire, kEventEnd, kEventCancel});
   void OnEvent(TSWConfig* sender, const WideString& eventName, TObject* arg);
 
   std::vector<WideString> Names;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "config/event_hash.h"
+#include "config/event_names.h"
 #include "config/object_factory.h"
 #include "game/ability_fixture.h"
 #include "game/ability_list.h"
@@ -157,7 +158,7 @@ TEST_F(AbilityKindsTest, TooLittleManaCancelsAndLeavesThePoolUntouched) {
   EXPECT_EQ(ErrorOf<EInvalidArgument>([&] { LinkOf(bloomer).Fire(); }),
             u"This flower requires 7 mana but you had 5.");
   EXPECT_EQ(player1.Mana(), 5);
-  EXPECT_EQ(events.Names, (Names{u"fire", u"cancel"}));
+  EXPECT_EQ(events.Names, (Names{kEventFire, kEventCancel}));
   EXPECT_FALSE(map.Selecting());
   EXPECT_FALSE(LinkOf(bloomer).IsRecharging());
 }
@@ -173,7 +174,7 @@ TEST_F(AbilityKindsTest, TheCostIsPaidBeforeTheSelectionAndStaysPaidWhenItIsCanc
   EXPECT_EQ(player1.Mana(), 2);
   seed.Cancel();
   EXPECT_FALSE(map.Selecting());
-  EXPECT_EQ(events.Names, (Names{u"fire", u"cancel"}));
+  EXPECT_EQ(events.Names, (Names{kEventFire, kEventCancel}));
   EXPECT_EQ(player1.Mana(), 2);
   EXPECT_FALSE(LinkOf(bloomer, 0).IsRecharging());
 
@@ -205,7 +206,7 @@ TEST_F(AbilityKindsTest, AChosenCellGetsASeedOfTheFirersPlayerAndTheAbilityEnds)
   EXPECT_EQ(planted->FlowerParams(), u",tall");
   EXPECT_FALSE(seed.IsFiring());
   EXPECT_FALSE(map.Selecting());
-  EXPECT_EQ(events.Names, (Names{u"fire", u"end"}));
+  EXPECT_EQ(events.Names, (Names{kEventFire, kEventEnd}));
   EXPECT_TRUE(LinkOf(bloomer).IsRecharging());
 }
 
@@ -218,7 +219,7 @@ TEST_F(AbilityKindsTest, APlantingThatFailsCancelsTheAbilityWithoutRecharge) {
 
   EXPECT_EQ(ErrorOf<EConvertError>([&] { map.AddToSelection(CellAt(0, 0)); }),
             u"Property from [seed growth] must be a number - but lots was given.");
-  EXPECT_EQ(events.Names, (Names{u"fire", u"cancel"}));
+  EXPECT_EQ(events.Names, (Names{kEventFire, kEventCancel}));
   EXPECT_FALSE(LinkOf(bloomer).Instance().IsFiring());
   EXPECT_FALSE(LinkOf(bloomer).IsRecharging());
 }
@@ -275,7 +276,7 @@ TEST_F(AbilityKindsTest, ASpreadNeverPlantsOverItsOwnFirer) {
 
   LinkOf(bloomer).Fire();
   EXPECT_EQ(At(1, 1, u"flower"), &bloomer);
-  EXPECT_EQ(events.Names, (Names{u"fire", u"end"}));
+  EXPECT_EQ(events.Names, (Names{kEventFire, kEventEnd}));
   EXPECT_TRUE(LinkOf(bloomer).IsRecharging());
 }
 
@@ -289,7 +290,7 @@ TEST_F(AbilityKindsTest, SpreadBoxedInEndsAtOnceAndRecharges) {
   events.Watch(LinkOf(weed).Instance());
 
   LinkOf(weed).Fire();
-  EXPECT_EQ(events.Names, (Names{u"fire", u"end"}));
+  EXPECT_EQ(events.Names, (Names{kEventFire, kEventEnd}));
   EXPECT_TRUE(InstanceOf<TSWAbility_Spread>(weed).Targets().Count() == 0);
   EXPECT_EQ(SeedsOnBoard(), 0);
   EXPECT_EQ(LinkOf(weed).RechargePercent(), 100);
@@ -323,12 +324,12 @@ TEST_F(AbilityKindsTest, RemovePathAnnouncesTheCellsSlotsBeforeTheRemoval) {
   StartWithBloomerAbilities(3, 3, "removepath\n");
   TSWFlower& bloomer = Put(1, 1, u"bloomer", player1);
   PathWatch watch;
-  config.Events().AddHandler(u"path removed", TSWEventHandler::Of<&PathWatch::OnEvent>(&watch));
+  config.Events().AddHandler(kEventPathRemoved, TSWEventHandler::Of<&PathWatch::OnEvent>(&watch));
   events.Watch(LinkOf(bloomer).Instance());
 
   LinkOf(bloomer).Fire();
   EXPECT_EQ(watch.Arg, nullptr);
-  EXPECT_EQ(events.Names, (Names{u"fire", u"cancel"}));
+  EXPECT_EQ(events.Names, (Names{kEventFire, kEventCancel}));
   EXPECT_FALSE(LinkOf(bloomer).IsRecharging());
 
   Put(1, 1, u"path", gaia);
@@ -336,7 +337,7 @@ TEST_F(AbilityKindsTest, RemovePathAnnouncesTheCellsSlotsBeforeTheRemoval) {
   EXPECT_EQ(watch.Arg, &CellAt(1, 1).Slots());
   EXPECT_TRUE(watch.PathPresent);
   EXPECT_EQ(At(1, 1, u"path"), nullptr);
-  EXPECT_EQ(events.Names, (Names{u"fire", u"cancel", u"fire", u"end"}));
+  EXPECT_EQ(events.Names, (Names{kEventFire, kEventCancel, kEventFire, kEventEnd}));
   EXPECT_TRUE(LinkOf(bloomer).IsRecharging());
 }
 

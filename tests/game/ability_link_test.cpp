@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "config/event_names.h"
 #include "containers/string_list_w.h"
 #include "game/ability_fixture.h"
 #include "game/ability_list.h"
@@ -57,13 +58,13 @@ TEST_F(AbilityLinkTest, FlagsAfterTheEqualsSignAreCaseSensitiveAndALineWithoutOn
 TEST_F(AbilityLinkTest, LoadingNewLinesFreesTheOldLinksWithTheirInstances) {
   TSWFlower& bloomer = BloomerWith("seed,bloomer\n");
   TSWAbilityLink& old = LinkOf(bloomer);
-  events.Watch(old, {u"free"});
-  events.Watch(old.Instance(), {u"free"});
+  events.Watch(old, {kEventFree});
+  events.Watch(old.Instance(), {kEventFree});
 
   TStringListW lines;
   lines.Add(u"removepath=uncharged");
   bloomer.Abilities().Load(lines);
-  EXPECT_EQ(events.Names, (Names{u"free", u"free"}));
+  EXPECT_EQ(events.Names, (Names{kEventFree, kEventFree}));
   ASSERT_EQ(bloomer.Abilities().Count(), 1);
   EXPECT_EQ(bloomer.Abilities().Strings(0), u"removepath=uncharged");
   EXPECT_TRUE(LinkOf(bloomer).IsRecharging());
@@ -108,16 +109,16 @@ TEST_F(AbilityLinkTest, AutocastFiresOnTheFirstReadyTickAndRetriesAfterACancelWi
   EXPECT_TRUE(events.Names.empty());
   EXPECT_NE(At(1, 1, u"path"), nullptr);
   Tick();  // the countdown of 3 reaches 0
-  EXPECT_EQ(events.Names, (Names{u"fire", u"end"}));
+  EXPECT_EQ(events.Names, (Names{kEventFire, kEventEnd}));
   EXPECT_EQ(At(1, 1, u"path"), nullptr);
   EXPECT_EQ(link.RechargePercent(), 100);
 
   events.Names.clear();
   Tick(3);  // ready again, but nothing to remove
-  EXPECT_EQ(events.Names, (Names{u"fire", u"cancel"}));
+  EXPECT_EQ(events.Names, (Names{kEventFire, kEventCancel}));
   EXPECT_FALSE(link.IsRecharging());
   Tick();
-  EXPECT_EQ(events.Names, (Names{u"fire", u"cancel", u"fire", u"cancel"}));
+  EXPECT_EQ(events.Names, (Names{kEventFire, kEventCancel, kEventFire, kEventCancel}));
 
   Put(1, 1, u"path", gaia);
   Tick();
@@ -152,7 +153,7 @@ TEST_F(AbilityLinkTest, AFireVetoedByTheRechargeLeavesTheInstanceIdleAndUncancel
   EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { link.Fire(); }),
             u"TSWAbility_RemovePath is recharching and cannot be fired.");
   EXPECT_FALSE(link.Instance().IsFiring());
-  EXPECT_EQ(events.Names, (Names{u"fire"}));
+  EXPECT_EQ(events.Names, (Names{kEventFire}));
   EXPECT_NE(At(1, 1, u"path"), nullptr);
 
   Tick();
@@ -177,7 +178,7 @@ TEST_F(AbilityLinkTest, ACooldownOfZeroLeavesTheLinkReady) {
 
 TEST_F(AbilityLinkTest, UnexpectedEventsAreRefused) {
   TSWAbilityLink& link = LinkOf(BloomerWith("removepath\n"));
-  EXPECT_EQ(ErrorOf<EInvalidArgument>([&] { link.OnEvent(&config, u"game start", nullptr); }),
+  EXPECT_EQ(ErrorOf<EInvalidArgument>([&] { link.OnEvent(&config, kEventGameStart, nullptr); }),
             u"TSWAbilityLink.OnEvent didn't know how to handle game start.");
 }
 

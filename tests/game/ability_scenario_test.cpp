@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "config/event_hash.h"
+#include "config/event_names.h"
 #include "game/ability_fixture.h"
 #include "game/ability_kinds.h"
 #include "game/ability_list.h"
@@ -23,7 +24,7 @@ class Grown : public TObject {
 TEST_F(AbilityTest, AFlowerPlantsASeedThatSproutsAndItsAbilityRechargesAndFiresAgain) {
   StartGame(3, 3, "[Objects of Player1]\n1:1=bloomer\n[seed]\ncooldown=2 2\n");
   Grown grown;
-  config.Events().AddHandler(u"flower grown", TSWEventHandler::Of<&Grown::OnEvent>(&grown));
+  config.Events().AddHandler(kEventFlowerGrown, TSWEventHandler::Of<&Grown::OnEvent>(&grown));
   GiveMana(player1, 10);
   TSWFlower* bloomer = At(1, 1, u"flower");
   ASSERT_NE(bloomer, nullptr);

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "config/event_names.h"
 #include "game/objects_fixture.h"
 #include "support/recording_canvas.h"
 
@@ -98,16 +99,16 @@ TEST_F(CellStateTest, AfterACoveredCellIsPaintedTheObjectsAreDrawnAgainClippedTo
 
 TEST_F(CellStateTest, WhenTheCanvasCannotClipTheOwnCellIsRenderedInFull) {
   slots.Add(u"fence", &owner);
-  CellAt(3, 3).Subscribe(u"before paint", log.Handler());
-  CellAt(3, 3).Subscribe(u"after paint", log.Handler());
+  CellAt(3, 3).Subscribe(kEventBeforePaint, log.Handler());
+  CellAt(3, 3).Subscribe(kEventAfterPaint, log.Handler());
   canvas.SetClipSupported(false);
 
   CellAt(3, 2).Render(canvas);
   EXPECT_EQ(canvas.DrawnImages(), (std::vector<TDrawnImage>{{ImageOf(u"cell"), 553, 63},
                                                             {ImageOf(u"cell"), 511, 82},
                                                             {ImageOf(u"objects\\fence"), 558, 66}}));
-  EXPECT_EQ(log.Events, (std::vector<TLoggedEvent>{{u"before paint", &CellAt(3, 3)},
-                                                   {u"after paint", &CellAt(3, 3)}}));
+  EXPECT_EQ(log.Events, (std::vector<TLoggedEvent>{{kEventBeforePaint, &CellAt(3, 3)},
+                                                   {kEventAfterPaint, &CellAt(3, 3)}}));
 }
 
 TEST_F(CellStateTest, SlotChangesAndTheObjectsEndRepaintTheCoveredCells) {
@@ -116,12 +117,12 @@ TEST_F(CellStateTest, SlotChangesAndTheObjectsEndRepaintTheCoveredCells) {
   EXPECT_EQ(host.Rects, (std::vector<TRect>{map.CellRepaintRect(3, 3), map.CellRepaintRect(3, 2),
                                             map.CellRepaintRect(2, 2), map.CellRepaintRect(3, 3)}));
   TSWFlower* fence = slots.Find(u"fence");
-  fence->Subscribe(u"free", log.Handler());
+  fence->Subscribe(kEventFree, log.Handler());
   host.Rects.clear();
 
   slots.Remove(u"fence");
   // Its end is still heard by those who follow it, though its own subscriptions went first.
-  EXPECT_EQ(log.Events, (std::vector<TLoggedEvent>{{u"free", fence}}));
+  EXPECT_EQ(log.Events, (std::vector<TLoggedEvent>{{kEventFree, fence}}));
   EXPECT_EQ(host.Rects, (std::vector<TRect>{map.CellRepaintRect(3, 2), map.CellRepaintRect(2, 2),
                                             map.CellRepaintRect(3, 3)}));
   CellAt(3, 2).Render(canvas);

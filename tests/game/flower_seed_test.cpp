@@ -5,6 +5,7 @@
 
 #include "base/utf8.h"
 
+#include "config/event_names.h"
 #include "game/objects_fixture.h"
 
 namespace {
@@ -32,7 +33,7 @@ class FlowerSeedTest : public ObjectsTest {
   TSWFlower_Seed& Planted(const WideString& spec, const WideString& terrain) {
     TSWMapCell& cell = PutTerrain(3, 3, terrain);
     cell.Slots().Add(spec, &owner);
-    Listen({u"flower grown", u"flower died"}, cell);
+    Listen({kEventFlowerGrown, kEventFlowerDied}, cell);
     for (int i = 0; i < cell.Slots().Count(); ++i)
       if (auto* seed = As<TSWFlower_Seed>(&cell.Slots().Flowers(i))) return *seed;
     throw std::logic_error("no seed planted");
@@ -66,9 +67,9 @@ TEST_F(FlowerSeedTest, ASeedSproutsOnTheTickItsHitPointsReachItsFlowers) {
   EXPECT_EQ(bloomer->ClassName(), u"TSWFlower_Bloomer");
   EXPECT_EQ(bloomer->Player(), &owner);
   EXPECT_EQ(bloomer->HP(), 100);
-  EXPECT_EQ(log.Events, (std::vector<TLoggedEvent>{{u"flower grown", &seed},
-                                                   {u"slot delete", &seed},
-                                                   {u"slot add", bloomer}}));
+  EXPECT_EQ(log.Events, (std::vector<TLoggedEvent>{{kEventFlowerGrown, &seed},
+                                                   {kEventSlotDelete, &seed},
+                                                   {kEventSlotAdd, bloomer}}));
   // The seed's countdown went with it; the flower keeps its own.
   EXPECT_EQ(bloomer->TicksLeft(), 20);
 }
@@ -86,10 +87,11 @@ TEST_F(FlowerSeedTest, WithoutAnyGrowthEntryASeedWithersAndNeverSprouts) {
 TEST_F(FlowerSeedTest, OnTheWrongSoilASeedDiesInsteadOfSprouting) {
   TSWFlower_Seed& seed = Planted(u"seed,bloomer", u"clay");
   DeathWatch watch;
-  config.Events().AddHandler(u"flower died", TSWEventHandler::Of<&DeathWatch::OnDied>(&watch));
+  config.Events().AddHandler(kEventFlowerDied, TSWEventHandler::Of<&DeathWatch::OnDied>(&watch));
   Tick(10);
   EXPECT_EQ(watch.Reason, u"rip: bad soil for seed");
-  EXPECT_EQ(log.Events, (std::vector<TLoggedEvent>{{u"flower died", &seed}, {u"slot delete", &seed}}));
+  EXPECT_EQ(log.Events,
+            (std::vector<TLoggedEvent>{{kEventFlowerDied, &seed}, {kEventSlotDelete, &seed}}));
   EXPECT_TRUE(Slots().IsFree(u"flower"));
 }
 

@@ -1,6 +1,7 @@
 #include "game/flower.h"
 
 #include "config/event_hash.h"
+#include "config/event_names.h"
 #include "game/ability_link.h"
 #include "game/ability_list.h"
 #include "game/tick_list.h"
@@ -51,7 +52,7 @@ class FlowerTest : public BoardTest {
   // A "testbloom" in the slots, its level changes recorded.
   TSWFlower& AddedBloom() {
     slots.Add(u"testbloom", player.get());
-    config.Events().AddHandler(u"flower level up", log.Handler());
+    config.Events().AddHandler(kEventFlowerLevelUp, log.Handler());
     slots.Cell().SubscribeSlotLevelUp(log.Handler());
     return *slots.Find(u"flower");
   }
@@ -59,19 +60,19 @@ class FlowerTest : public BoardTest {
   void Tick(int count) {
     for (int i = 0; i < count; ++i) {
       config.SetTicks(config.Ticks() + 1);
-      config.Events().RaiseEvent(u"tick", nullptr);
+      config.Events().RaiseEvent(kEventTick, nullptr);
     }
   }
 
   int TickHandlers() {
     const TEventHash& events = config.Events();
     for (int i = 0; i < events.Count(); ++i)
-      if (events.Strings(i) == u"tick") return events.HandlerCount(i);
+      if (events.Strings(i) == kEventTick) return events.HandlerCount(i);
     return 0;
   }
 
   static std::vector<TLoggedEvent> LevelUp(const TSWFlower& flower) {
-    return {{u"flower level up", &flower}, {u"slot level up", &flower}};
+    return {{kEventFlowerLevelUp, &flower}, {kEventSlotLevelUp, &flower}};
   }
 
   static std::vector<WideString> AbilityNames(const TSWFlower& flower) {
@@ -126,7 +127,7 @@ TEST_F(FlowerTest, DamageBelowOneKillsAndTheDeathIsAnnouncedBeforeTheSlotGoes) {
   slots.Add(u"testbloom", player.get());
   TSWFlower* bloom = slots.Find(u"flower");
   log.Watch(slots.Cell());
-  config.Events().AddHandler(u"flower died", log.Handler());
+  config.Events().AddHandler(kEventFlowerDied, log.Handler());
   log.Events.clear();
 
   bloom->Damage(9);
@@ -134,14 +135,15 @@ TEST_F(FlowerTest, DamageBelowOneKillsAndTheDeathIsAnnouncedBeforeTheSlotGoes) {
   EXPECT_TRUE(log.Events.empty());
   bloom->Damage(1);
   EXPECT_EQ(log.Events,
-            (std::vector<TLoggedEvent>{{u"flower died", bloom}, {u"slot delete", bloom}}));
+            (std::vector<TLoggedEvent>{{kEventFlowerDied, bloom}, {kEventSlotDelete, bloom}}));
   EXPECT_TRUE(slots.IsFree(u"flower"));
   EXPECT_EQ(TestFlower::Alive, 0);
 }
 
 TEST_F(FlowerTest, TheReasonOfADeathIsKnownWhenItIsAnnounced) {
   DeathWitness witness;
-  config.Events().AddHandler(u"flower died", TSWEventHandler::Of<&DeathWitness::OnDied>(&witness));
+  config.Events().AddHandler(kEventFlowerDied,
+                             TSWEventHandler::Of<&DeathWitness::OnDied>(&witness));
   slots.Add(u"testbloom", player.get());
   slots.Find(u"flower")->Die(u"bad soil for seed");
   EXPECT_EQ(witness.Reason, u"rip: bad soil for seed");
@@ -284,11 +286,11 @@ TEST_F(FlowerTest, TheAbilitiesGoBeforeTheObjectAnnouncesItsEnd) {
   TSWFlower& bloom = AddedBloom();
   EXPECT_EQ(TickHandlers(), ticking + 1);
   TSWAbilityLink* link = bloom.Abilities().Links(0);
-  link->Subscribe(u"free", log.Handler());
-  bloom.Subscribe(u"free", log.Handler());
+  link->Subscribe(kEventFree, log.Handler());
+  bloom.Subscribe(kEventFree, log.Handler());
 
   bloom.Die();
-  EXPECT_EQ(log.Events, (std::vector<TLoggedEvent>{{u"free", link}, {u"free", &bloom}}));
+  EXPECT_EQ(log.Events, (std::vector<TLoggedEvent>{{kEventFree, link}, {kEventFree, &bloom}}));
   EXPECT_EQ(TickHandlers(), ticking);
 }
 

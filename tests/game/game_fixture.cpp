@@ -3,10 +3,11 @@
 #include <algorithm>
 
 #include "config/event_hash.h"
+#include "config/event_names.h"
 
 void GameRecorder::Listen(TSWConfig& config) {
-  for (const char16_t* name : {u"game start", u"tick"})
-    config.Events().AddHandler(name, TSWEventHandler::Of<&GameRecorder::OnEvent>(this));
+  for (const WideString* name : {&kEventGameStart, &kEventTick})
+    config.Events().AddHandler(*name, TSWEventHandler::Of<&GameRecorder::OnEvent>(this));
 }
 
 void GameRecorder::OnEvent(TSWConfig* sender, const WideString& eventName, TObject* /*arg*/) {

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "config/event_hash.h"
+#include "config/event_names.h"
 #include "config/package.h"
 #include "game/game_fixture.h"
 #include "map/map_cells.h"
@@ -87,15 +88,16 @@ TEST_F(GameTest, StartResetsGeneratesStartsTheTimerThenAnnouncesTheGame) {
   EXPECT_NE(timer, 0u);
   EXPECT_FALSE(game.Paused());
   // The map was generated and the timer running when "game start" was raised; OnStart came last.
-  EXPECT_EQ(recorder.Events, (std::vector<TGameEvent>{{u"game start", 0, timer, 2}, {u"OnStart", 0, timer, 2}}));
+  EXPECT_EQ(recorder.Events,
+            (std::vector<TGameEvent>{{kEventGameStart, 0, timer, 2}, {u"OnStart", 0, timer, 2}}));
   EXPECT_EQ(recorder.StartSenders, (std::vector<TObject*>{&game}));
 
   game.DeliverTick();
   game.DeliverTick();
   EXPECT_EQ(config.Ticks(), 2);
   // Handlers see the count that includes their own tick.
-  EXPECT_EQ(recorder.Events[2], (TGameEvent{u"tick", 1, timer, 2}));
-  EXPECT_EQ(recorder.Events[3], (TGameEvent{u"tick", 2, timer, 2}));
+  EXPECT_EQ(recorder.Events[2], (TGameEvent{kEventTick, 1, timer, 2}));
+  EXPECT_EQ(recorder.Events[3], (TGameEvent{kEventTick, 2, timer, 2}));
 }
 
 TEST_F(GameTest, InTurnModeNoTimerRunsAndNothingTicks) {
@@ -103,10 +105,10 @@ TEST_F(GameTest, InTurnModeNoTimerRunsAndNothingTicks) {
   config.SetTickMode(tmTurn);
   game.SetDispatcher(nullptr);
   game.Start();
-  EXPECT_EQ(recorder.CountOf(u"game start"), 1);
+  EXPECT_EQ(recorder.CountOf(kEventGameStart), 1);
   EXPECT_EQ(recorder.StartSenders.size(), 1u);
   EXPECT_EQ(game.TimerHandle(), 0u);
-  EXPECT_EQ(recorder.CountOf(u"tick"), 0);
+  EXPECT_EQ(recorder.CountOf(kEventTick), 0);
   EXPECT_EQ(config.Ticks(), 0);
 }
 
@@ -132,14 +134,14 @@ TEST_F(GameTest, PausedPeriodsAreDroppedAndTicksGoOnFromTheSameCount) {
   game.DeliverTick();
   game.DeliverTick();
   EXPECT_EQ(config.Ticks(), 1);
-  EXPECT_EQ(recorder.CountOf(u"tick"), 1);
+  EXPECT_EQ(recorder.CountOf(kEventTick), 1);
 
   game.SetPaused(false);
   EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { game.SetPaused(false); }),
             u"Cannot resume game because it's not paused.");
   game.DeliverTick();
   EXPECT_EQ(config.Ticks(), 2);
-  EXPECT_EQ(recorder.Events.back(), (TGameEvent{u"tick", 2, game.TimerHandle(), 2}));
+  EXPECT_EQ(recorder.Events.back(), (TGameEvent{kEventTick, 2, game.TimerHandle(), 2}));
 }
 
 TEST_F(GameTest, TickIntervalRestartsOnlyARunningRealTimeTimer) {
@@ -175,7 +177,7 @@ TEST_F(GameTest, ASecondStartResetsTheCountRegeneratesAndReplacesTheTimer) {
   EXPECT_EQ(map.CellsX(), 2);
   EXPECT_NE(game.TimerHandle(), first);
   EXPECT_NE(game.TimerHandle(), 0u);
-  EXPECT_EQ(recorder.CountOf(u"game start"), 2);
+  EXPECT_EQ(recorder.CountOf(kEventGameStart), 2);
 }
 
 TEST_F(GameTest, RealTimerPeriodsTickThroughTheDispatcher) {
@@ -184,11 +186,11 @@ TEST_F(GameTest, RealTimerPeriodsTickThroughTheDispatcher) {
   game.Start();
   ASSERT_TRUE(WaitForPending(dispatcher, 2));
   // Nothing ticked on the timer thread: every period waits for the UI thread.
-  EXPECT_EQ(recorder.CountOf(u"tick"), 0);
+  EXPECT_EQ(recorder.CountOf(kEventTick), 0);
   const int ran = dispatcher.RunPending();
   EXPECT_GE(ran, 2);
   EXPECT_EQ(config.Ticks(), ran);
-  EXPECT_EQ(recorder.CountOf(u"tick"), ran);
+  EXPECT_EQ(recorder.CountOf(kEventTick), ran);
 }
 
 TEST_F(GameTest, NoPostedPeriodReachesADestroyedGame) {
@@ -232,7 +234,7 @@ TEST_F(GameTest, DebugInfoSnapshotsTheRunningGame) {
     EXPECT_EQ(info->EventHandlers.Counts(i), events.HandlerCount(i));
   }
   // The two players and the recorder.
-  EXPECT_EQ(info->EventHandlers.Counts(info->EventHandlers.IndexOf(u"tick")), 3);
+  EXPECT_EQ(info->EventHandlers.Counts(info->EventHandlers.IndexOf(kEventTick)), 3);
 
   ASSERT_EQ(info->PlayerLines.Count(), 2);
   EXPECT_EQ(info->PlayerLines.Strings(0), u"Gaia=m12 +2");

@@ -2,6 +2,7 @@
 
 #include "base/wide_string.h"
 #include "config/event_hash.h"
+#include "config/event_names.h"
 #include "game/flower_kinds.h"
 #include "map/map_cells.h"
 
@@ -47,12 +48,12 @@ void ObjectsTest::UseMapFile(const std::string& name, const std::string& text) {
 void ObjectsTest::Tick(int count) {
   for (int i = 0; i < count; ++i) {
     config.SetTicks(config.Ticks() + 1);
-    config.Events().RaiseEvent(u"tick", nullptr);
+    config.Events().RaiseEvent(kEventTick, nullptr);
   }
 }
 
-void ObjectsTest::Listen(std::initializer_list<const char16_t*> storeEvents, TSWMapCell& cell) {
-  for (const char16_t* name : storeEvents) config.Events().AddHandler(name, log.Handler());
+void ObjectsTest::Listen(std::initializer_list<WideString> storeEvents, TSWMapCell& cell) {
+  for (const WideString& name : storeEvents) config.Events().AddHandler(name, log.Handler());
   log.Watch(cell);
   cell.SubscribeSlotLevelUp(log.Handler());
 }

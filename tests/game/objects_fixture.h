@@ -32,7 +32,7 @@ class ObjectsTest : public DataFolderTest {
   // Counts the ticks and raises "tick", as the game does for each period.
   void Tick(int count = 1);
   // Records the events of the store named here and the slot events of the cell.
-  void Listen(std::initializer_list<const char16_t*> storeEvents, TSWMapCell& cell);
+  void Listen(std::initializer_list<WideString> storeEvents, TSWMapCell& cell);
 
   TSWPlayer owner;
   RepaintHost host;

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "config/data_folder_fixture.h"
+#include "config/event_names.h"
 
 namespace {
 
@@ -18,11 +19,11 @@ class PlayerTest : public DataFolderTest {
     gaia.SetConfig(&config);
   }
 
-  void Tick() { config.Events().RaiseEvent(u"tick", nullptr); }
+  void Tick() { config.Events().RaiseEvent(kEventTick, nullptr); }
   int TickHandlers() {
     const TEventHash& events = config.Events();
     for (int i = 0; i < events.Count(); ++i)
-      if (events.Strings(i) == u"tick") return events.HandlerCount(i);
+      if (events.Strings(i) == kEventTick) return events.HandlerCount(i);
     return 0;
   }
   void Contribute(const TObject& provider, const char16_t* bonus, int32_t value) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "config/event_names.h"
 #include "map/map_control_fixture.h"
 #include "platform/memory_stream.h"
 #include "support/failing_stream.h"
@@ -33,8 +34,8 @@ class PaintProbe : public TObject {
   }
   void Watch(TSWMapCell& cell) {
     const TSWEventHandler handler = TSWEventHandler::Of<&PaintProbe::OnEvent>(this);
-    cell.Subscribe(u"before paint", handler);
-    cell.Subscribe(u"after paint", handler);
+    cell.Subscribe(kEventBeforePaint, handler);
+    cell.Subscribe(kEventAfterPaint, handler);
   }
 
   struct TSeen {
@@ -183,10 +184,10 @@ TEST_F(MapControlTest, EveryRenderIsWrappedInItsCellsPaintEvents) {
   probe.Watch(CellAt(4, 5));
   map.Paint(canvas);
   using TSeen = PaintProbe::TSeen;
-  EXPECT_EQ(probe.Seen, (std::vector<TSeen>{{u"before paint", {3, 5}, 0},
-                                            {u"after paint", {3, 5}, 1},
-                                            {u"before paint", {4, 5}, 1},
-                                            {u"after paint", {4, 5}, 2}}));
+  EXPECT_EQ(probe.Seen, (std::vector<TSeen>{{kEventBeforePaint, {3, 5}, 0},
+                                            {kEventAfterPaint, {3, 5}, 1},
+                                            {kEventBeforePaint, {4, 5}, 1},
+                                            {kEventAfterPaint, {4, 5}, 2}}));
   config.Events().ClearCallbacksOf(&probe);
 }
 

@@ -1,5 +1,6 @@
 #include "map/map_cell_slots.h"
 
+#include "config/event_names.h"
 #include "map/board_fixture.h"
 
 namespace {
@@ -25,7 +26,8 @@ TEST_F(MapCellSlotsTest, FillingAnEmptySlotFirstDeletesTheCellItself) {
   EXPECT_EQ(bloom->ClassName(), u"TSWFlower_Testbloom");
   EXPECT_EQ(&bloom->Slots(), &slots);
   EXPECT_EQ(bloom->GetConfig(), &config);
-  EXPECT_EQ(log.Events, (std::vector<TLoggedEvent>{{u"slot delete", &cell}, {u"slot add", bloom}}));
+  EXPECT_EQ(log.Events,
+            (std::vector<TLoggedEvent>{{kEventSlotDelete, &cell}, {kEventSlotAdd, bloom}}));
   EXPECT_FALSE(slots.IsFree(u"Flower"));
   EXPECT_TRUE(slots.IsFree(u"light"));
 }
@@ -37,7 +39,8 @@ TEST_F(MapCellSlotsTest, AnObjectReplacesTheOneInItsSlot) {
 
   slots.Add(u"testbloom", player.get());
   const TSWFlower* bloom = slots.Find(u"flower");
-  EXPECT_EQ(log.Events, (std::vector<TLoggedEvent>{{u"slot delete", seed}, {u"slot add", bloom}}));
+  EXPECT_EQ(log.Events,
+            (std::vector<TLoggedEvent>{{kEventSlotDelete, seed}, {kEventSlotAdd, bloom}}));
   EXPECT_EQ(bloom->ClassName(), u"TSWFlower_Testbloom");
   EXPECT_EQ(slots.Count(), 1);
   EXPECT_EQ(TestFlower::Alive, 1);
@@ -75,9 +78,9 @@ TEST_F(MapCellSlotsTest, RemovingEverythingDeletesEachSlotFirstToLast) {
   log.Events.clear();
 
   slots.Remove(u"");
-  EXPECT_EQ(log.Events, (std::vector<TLoggedEvent>{{u"slot delete", objects[0]},
-                                                   {u"slot delete", objects[1]},
-                                                   {u"slot delete", objects[2]}}));
+  EXPECT_EQ(log.Events, (std::vector<TLoggedEvent>{{kEventSlotDelete, objects[0]},
+                                                   {kEventSlotDelete, objects[1]},
+                                                   {kEventSlotDelete, objects[2]}}));
   EXPECT_EQ(slots.Count(), 0);
   EXPECT_EQ(TestFlower::Alive, 0);
 }
@@ -86,7 +89,7 @@ TEST_F(MapCellSlotsTest, RemovingAnEmptySlotOnlyRaisesItsEvent) {
   slots.Add(u"testbloom", player.get());
   log.Events.clear();
   slots.Remove(u"light");
-  EXPECT_EQ(log.Events, (std::vector<TLoggedEvent>{{u"slot delete", &cell}}));
+  EXPECT_EQ(log.Events, (std::vector<TLoggedEvent>{{kEventSlotDelete, &cell}}));
   EXPECT_EQ(slots.Count(), 1);
 }
 

@@ -1,5 +1,6 @@
 #include "map/map_cell.h"
 
+#include "config/event_names.h"
 #include "map/board_fixture.h"
 #include "support/recording_canvas.h"
 
@@ -14,8 +15,8 @@ class PaintEventMarker : public TObject {
   }
   void Watch(TSWMapCell& cell) {
     const auto handler = TSWEventHandler::Of<&PaintEventMarker::OnEvent>(this);
-    cell.Subscribe(u"before paint", handler);
-    cell.Subscribe(u"after paint", handler);
+    cell.Subscribe(kEventBeforePaint, handler);
+    cell.Subscribe(kEventAfterPaint, handler);
   }
 
  private:
@@ -146,7 +147,7 @@ TEST_F(MapCellTest, HurtingWalksDownSoTheDeadLeaveTheRestInPlace) {
   for (const char16_t* spec : {u"testpath", u"testbloom", u"testshade"})
     cell.Slots().Add(spec, player.get());
   for (int i = 0; i < cell.Slots().Count(); ++i) cell.Slots().Flowers(i).ExchangeHP(1);
-  config.Events().AddHandler(u"flower died", log.Handler());
+  config.Events().AddHandler(kEventFlowerDied, log.Handler());
   const TSWFlower* path = cell.Slots().Find(u"testpath");
   const TSWFlower* bloom = cell.Slots().Find(u"flower");
   const TSWFlower* shade = cell.Slots().Find(u"light");
@@ -154,7 +155,7 @@ TEST_F(MapCellTest, HurtingWalksDownSoTheDeadLeaveTheRestInPlace) {
   cell.HurtSlots(1);
   EXPECT_EQ(log.Events,
             (std::vector<TLoggedEvent>{
-                {u"flower died", shade}, {u"flower died", bloom}, {u"flower died", path}}));
+                {kEventFlowerDied, shade}, {kEventFlowerDied, bloom}, {kEventFlowerDied, path}}));
   EXPECT_EQ(cell.Slots().Count(), 0);
 }
 
@@ -162,11 +163,11 @@ TEST_F(MapCellTest, ACellFreesItsObjectsBeforeItGoes) {
   TSWMapCell& cell = CellAt(1, 1);
   cell.Slots().Add(u"testbloom", player.get());
   TSWFlower* bloom = cell.Slots().Find(u"flower");
-  bloom->Subscribe(u"free", log.Handler());
-  cell.Subscribe(u"free", log.Handler());
+  bloom->Subscribe(kEventFree, log.Handler());
+  cell.Subscribe(kEventFree, log.Handler());
 
   PutCell(1, 1, u"TSWMapCell_Soil");
-  EXPECT_EQ(log.Events, (std::vector<TLoggedEvent>{{u"free", bloom}, {u"free", &cell}}));
+  EXPECT_EQ(log.Events, (std::vector<TLoggedEvent>{{kEventFree, bloom}, {kEventFree, &cell}}));
   EXPECT_EQ(TestFlower::Alive, 0);
 }
 

@@ -1,5 +1,6 @@
 #include "map/soil_cells.h"
 
+#include "config/event_names.h"
 #include "map/board_fixture.h"
 
 namespace {
@@ -22,7 +23,7 @@ class SoilCellsTest : public BoardTest {
     TOwned<TSWFlower> object(static_cast<TSWFlower*>(NewFlower<TestPath>(&cell.Slots(), player.get())));
     object->LoadFrom({name});
     object->ExchangeHP(hp);
-    cell.RaiseEvent(u"slot add", object.get());
+    cell.RaiseEvent(kEventSlotAdd, object.get());
     return object->HP();
   }
 };
@@ -86,7 +87,7 @@ TEST_F(SoilCellsTest, ABonusThatIsNotANumberFailsAfterTheObjectWasAdded) {
   EXPECT_EQ(ErrorOf<EConvertError>([&] { clay.Slots().Add(u"testbloom", player.get()); }),
             u"Property from [Soil bonuses] must be a number - but lots was given.");
   EXPECT_NE(clay.Slots().Find(u"flower"), nullptr);
-  EXPECT_EQ(log.Events, (std::vector<TLoggedEvent>{{u"slot delete", &clay}}));
+  EXPECT_EQ(log.Events, (std::vector<TLoggedEvent>{{kEventSlotDelete, &clay}}));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "base/utf8.h"
 #include "config/config_store.h"
 #include "config/event_hash.h"
+#include "config/event_names.h"
 #include "game/flower.h"
 #include "game/flower_seed.h"
 #include "map/map_cell.h"
@@ -14,8 +15,9 @@
 
 namespace {
 
-constexpr const char16_t* kGameEvents[] = {u"game start", u"flower level up", u"flower grown",
-                                           u"flower died", u"path removed"};
+constexpr const WideString* kGameEvents[] = {&kEventGameStart, &kEventFlowerLevelUp,
+                                             &kEventFlowerGrown, &kEventFlowerDied,
+                                             &kEventPathRemoved};
 
 // The event's name without the token of the object that raised it.
 WideString PlainName(const WideString& eventName) {
@@ -23,12 +25,12 @@ WideString PlainName(const WideString& eventName) {
 }
 
 WideString ObjectEventText(const WideString& name, const TSWFlower& object) {
-  if (name == u"flower grown" && object.Is<TSWFlower_Seed>())
+  if (name == kEventFlowerGrown && object.Is<TSWFlower_Seed>())
     return static_cast<const TSWFlower_Seed&>(object).FlowerName() + u" at " +
            CellText(object.Slots().Cell()) + u" (" + OwnerText(object) + u")";
   WideString text = DescribeObject(object);
-  if (name == u"flower level up") text += u" to level " + IntToWide(object.Level());
-  if (name == u"flower died" && !object.DeathReason().empty())
+  if (name == kEventFlowerLevelUp) text += u" to level " + IntToWide(object.Level());
+  if (name == kEventFlowerDied && !object.DeathReason().empty())
     text += u" - " + object.DeathReason();
   return text;
 }
@@ -38,7 +40,7 @@ WideString ArgumentText(const WideString& name, TObject* arg, TSWConfig& config)
   if (const TSWMapCellSlots* slots = As<TSWMapCellSlots>(arg)) return CellText(slots->Cell());
   if (const TSWMapCell* cell = As<TSWMapCell>(arg)) return u"empty slot at " + CellText(*cell);
   TSWMap* map = As<TSWMap>(config.Map());
-  if (map != nullptr && name == u"game start") return map->MapInfo().Name();
+  if (map != nullptr && name == kEventGameStart) return map->MapInfo().Name();
   return {};
 }
 
@@ -47,7 +49,7 @@ WideString ArgumentText(const WideString& name, TObject* arg, TSWConfig& config)
 TSimEventPrinter::~TSimEventPrinter() { config_.Events().ClearCallbacksOf(this); }
 
 void TSimEventPrinter::ListenToGame() {
-  for (const char16_t* name : kGameEvents) config_.Events().AddHandler(name, Handler());
+  for (const WideString* name : kGameEvents) config_.Events().AddHandler(*name, Handler());
 }
 
 void TSimEventPrinter::ListenToCells(TSWMap& map) {
