@@ -9,28 +9,18 @@
 #include <vector>
 
 #include "base/errors.h"
-#include "config/config_store.h"
 #include "config/event_hash.h"
-#include "config/folder_package.h"
 #include "data_package/shipped_data.h"
-#include "game/game_classes.h"
 #include "game/ability.h"
-#include "game/ability_kinds.h"
 #include "game/ability_link.h"
 #include "game/ability_list.h"
 #include "game/flower.h"
-#include "game/flower_kinds.h"
 #include "game/flower_seed.h"
-#include "game/game.h"
-#include "game/player.h"
+#include "game/game_session.h"
 #include "game/random_source.h"
 #include "map/map_cell.h"
 #include "map/map_cell_slots.h"
 #include "map/map_cells.h"
-#include "map/map_generator.h"
-#include "map/soil_cells.h"
-#include "map/sw_map.h"
-#include "platform/manual_dispatcher.h"
 #include "support/recording_canvas.h"
 
 namespace {
@@ -42,29 +32,12 @@ constexpr int kTicksBetweenMoves = 3;
 // Cooldown ranges and spreads draw random numbers; a fixed seed replays the same game.
 constexpr uint32_t kRandomSeed = 20240521;
 
-// A game of one shipped map, wired as the main window wires its components, whose ticks the
-// test delivers by hand. It writes each logged event's line the way the event log does, and
-// counts the events.
+// A game of one shipped map, made as the main window makes it, whose ticks the test delivers by
+// hand. It writes each logged event's line the way the event log does, and counts the events.
 class TManualGame : public TObject {
  public:
-  TManualGame(const WideString& mapName, TTickMode mode) {
-    package.SetPath(ShippedDataPath());
-    config.SetPackage(&package);
-    config.SetTickMode(mode);
-    // Real time needs a dispatcher; with an hour between periods the timer never posts one.
-    game.SetDispatcher(&dispatcher);
-    game.SetTickInterval(3600 * 1000);
-    map.SetGeometry(kMainWindowGeometry);
-    gaia.SetPlayerName(u"Gaia");
-    gaia.SetConfig(&config);
-    player1.SetPlayerName(u"Player1");
-    player1.SetConfig(&config);
-    loader.SetFileName(mapName);
-    game.BeginLoading();
-    game.SetConfig(&config);
-    game.SetMap(&map);
-    game.SetMapGenerator(&loader);
-    game.Loaded();
+  TManualGame(const WideString& mapName, TTickMode mode)
+      : session(ShippedDataPath(), mapName, mode) {
     for (const char16_t* name :
          {u"game start", u"flower grown", u"flower level up", u"flower died", u"path removed"})
       config.Events().AddHandler(name, TSWEventHandler::Of<&TManualGame::OnEvent>(this));
@@ -123,14 +96,12 @@ class TManualGame : public TObject {
     });
   }
 
-  TSWFolderPackage package;
-  TSWConfig config;
-  TSWPlayer gaia;
-  TSWPlayer player1;
-  TSWMap map;
-  TSWMapLoader loader;
-  TManualDispatcher dispatcher;
-  TSWGame game;
+  TSWGameSession session;
+  TSWConfig& config = session.Config();
+  TSWPlayer& gaia = session.Gaia();
+  TSWPlayer& player1 = session.Player1();
+  TSWMap& map = session.Map();
+  TSWGame& game = session.Game();
   std::map<std::string, int> EventCounts;
 
  private:
@@ -192,14 +163,7 @@ class TManualGame : public TObject {
   }
 };
 
-class ShippedMapsTest : public testing::Test {
- protected:
-  ShippedMapsTest() {
-    RegisterGameClasses();
-  }
-};
-
-TEST_F(ShippedMapsTest, EveryMapPlaysHundredsOfTicksInBothModesWithoutAnError) {
+TEST(ShippedMapsTest, EveryMapPlaysHundredsOfTicksInBothModesWithoutAnError) {
   const std::vector<WideString> maps = ShippedMaps();
   ASSERT_GE(maps.size(), 3u);
   for (const WideString& mapName : maps)

@@ -24,9 +24,19 @@ bool WaitForPending(const TManualDispatcher& dispatcher, int count) {
   return false;
 }
 
+// A store, a map control, a loader and a game, made but not yet connected.
+class GameWiringTest : public DataFolderTest {
+ protected:
+  GameWiringTest() { UseStore(); }
+
+  TSWMap map;
+  TSWMapLoader loader;
+  TSWGame game;
+};
+
 }  // namespace
 
-TEST_F(GameTest, WiresStoreMapAndGeneratorOnceLoadedAndDropsComponentsThatGo) {
+TEST_F(GameWiringTest, WiresStoreMapAndGeneratorOnceLoadedAndDropsComponentsThatGo) {
   game.BeginLoading();
   game.SetConfig(&config);
   game.SetMap(&map);
@@ -56,7 +66,6 @@ TEST_F(GameTest, WiresStoreMapAndGeneratorOnceLoadedAndDropsComponentsThatGo) {
 }
 
 TEST_F(GameTest, StartWithoutAMapFailsBeforeAnythingHappens) {
-  WireGame();
   game.SetMap(nullptr);
   config.SetTicks(7);
   config.Pause();
@@ -77,7 +86,6 @@ TEST_F(GameTest, StartWithoutAMapFailsBeforeAnythingHappens) {
 }
 
 TEST_F(GameTest, StartResetsGeneratesStartsTheTimerThenAnnouncesTheGame) {
-  WireGame();
   game.SetTickInterval(3'600'000);
   config.SetTicks(9);
   config.Pause();
@@ -99,7 +107,6 @@ TEST_F(GameTest, StartResetsGeneratesStartsTheTimerThenAnnouncesTheGame) {
 }
 
 TEST_F(GameTest, InTurnModeNoTimerRunsAndNothingTicks) {
-  WireGame();
   config.SetTickMode(tmTurn);
   game.SetDispatcher(nullptr);
   game.Start();
@@ -111,7 +118,6 @@ TEST_F(GameTest, InTurnModeNoTimerRunsAndNothingTicks) {
 }
 
 TEST_F(GameTest, ATurnGameStopsTheTimerOfAnEarlierRealTimeGame) {
-  WireGame();
   game.SetTickInterval(3'600'000);
   game.Start();
   ASSERT_NE(game.TimerHandle(), 0u);
@@ -121,7 +127,6 @@ TEST_F(GameTest, ATurnGameStopsTheTimerOfAnEarlierRealTimeGame) {
 }
 
 TEST_F(GameTest, PausedPeriodsAreDroppedAndTicksGoOnFromTheSameCount) {
-  WireGame();
   game.SetTickInterval(3'600'000);
   game.Start();
   game.DeliverTick();
@@ -143,7 +148,6 @@ TEST_F(GameTest, PausedPeriodsAreDroppedAndTicksGoOnFromTheSameCount) {
 }
 
 TEST_F(GameTest, TickIntervalRestartsOnlyARunningRealTimeTimer) {
-  WireGame();
   game.SetTickInterval(3'600'000);
   EXPECT_EQ(game.TimerHandle(), 0u);
 
@@ -162,7 +166,6 @@ TEST_F(GameTest, TickIntervalRestartsOnlyARunningRealTimeTimer) {
 }
 
 TEST_F(GameTest, ASecondStartResetsTheCountRegeneratesAndReplacesTheTimer) {
-  WireGame();
   game.SetTickInterval(3'600'000);
   game.Start();
   const uint32_t first = game.TimerHandle();
@@ -179,7 +182,6 @@ TEST_F(GameTest, ASecondStartResetsTheCountRegeneratesAndReplacesTheTimer) {
 }
 
 TEST_F(GameTest, RealTimerPeriodsTickThroughTheDispatcher) {
-  WireGame();
   game.SetTickInterval(5);
   game.Start();
   ASSERT_TRUE(WaitForPending(dispatcher, 2));
@@ -209,7 +211,6 @@ TEST_F(GameTest, NoPostedPeriodReachesADestroyedGame) {
 }
 
 TEST_F(GameTest, DebugInfoSnapshotsTheRunningGame) {
-  WireGame();
   game.SetTickInterval(3'600'000);
   game.Start();
   TObject provider;
