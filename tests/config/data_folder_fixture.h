@@ -1,6 +1,6 @@
 #pragma once
 // A data folder written by the test (language file, configuration files, a map file and an
-// image) served by a folder package to a configuration store.
+// image), and the same folder served by a folder package to a configuration store.
 #include <gtest/gtest.h>
 
 #include "base/errors.h"
@@ -22,9 +22,9 @@ WideString ErrorOf(Action action) {
   return u"(no error)";
 }
 
-class DataFolderTest : public testing::Test {
+class DataFilesTest : public testing::Test {
  protected:
-  DataFolderTest() {
+  DataFilesTest() {
     folder.MakeFolder("maps");
     folder.MakeFolder("images");
     folder.WriteFile("lang.ini",
@@ -62,13 +62,18 @@ class DataFolderTest : public testing::Test {
     TTestPng cell;
     cell.Samples = {10, 20, 30, 255};
     folder.WriteFile("images/cell.png", EncodePng(cell));
-    package.SetPath(folder.NameOf(""));
   }
+
+  TTempFolder folder;
+};
+
+class DataFolderTest : public DataFilesTest {
+ protected:
+  DataFolderTest() { package.SetPath(folder.NameOf("")); }
 
   void UseStore() { config.SetPackage(&package); }
   void LoadMap() { config.SetLoadedMapFile(&package.Ini(u"maps\\genesis")); }
 
-  TTempFolder folder;
   TSWFolderPackage package;
   TSWConfig config;
 };

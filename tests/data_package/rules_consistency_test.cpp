@@ -199,14 +199,4 @@ TEST_F(ShippedRulesTest, EverySeedGrowsUpOnItsMapBeforeItsFirstLevel) {
   EXPECT_EQ(faults_, std::vector<std::string>());
 }
 
-// The window registers exactly these two players; objects of any other player fail to load.
-TEST_F(ShippedRulesTest, MapsGiveObjectsOnlyToTheWindowsPlayers) {
-  for (const WideString& map : ShippedMaps()) {
-    const std::vector<WideString> players = MapPlayers(package.Ini(map));
-    EXPECT_EQ(std::set<WideString>(players.begin(), players.end()),
-              (std::set<WideString>{u"Gaia", u"Player1"}))
-        << Narrow(map);
-  }
-}
-
 }  // namespace

@@ -1,21 +1,18 @@
 #pragma once
-// The shipped data package (the repository's Data folder) read the way the game reads it, and
-// the names its files use: maps, object kinds, abilities, players and terrains.
-#include <set>
+// The shipped data package (the repository's Data folder) read the way the game reads it: its
+// maps, and the players, objects and tiles a map file names.
 #include <string>
 #include <vector>
 
 #include "base/wide_string.h"
 
 class TMemIniFileW;
-class TSWPackage;
 
 // Data/ with a trailing separator.
 WideString ShippedDataPath();
 // The package names of the shipped map files, such as maps\genesis, in name order.
 std::vector<WideString> ShippedMaps();
 
-std::vector<WideString> SectionNames(const TMemIniFileW& ini);
 // The stored lines of the section ("name=value" or a line without "=").
 std::vector<WideString> SectionLines(const TMemIniFileW& ini, WideStringView section);
 // The trimmed comma-separated pieces of an object or ability specification.
@@ -31,14 +28,5 @@ std::vector<WideString> MapPlayers(const TMemIniFileW& map);
 // a seed; for an ability, its planted flower (empty when it plants nothing).
 WideString PlantedFlowerOf(const std::vector<WideString>& objectSpec);
 WideString SeedFlowerOf(const std::vector<WideString>& abilitySpec);
-
-// Every name of each kind that some shipped file uses, so that the program may ask for its text.
-struct TNamesInData {
-  std::set<WideString> Objects;
-  std::set<WideString> Abilities;
-  std::set<WideString> Players;
-  std::set<WideString> Terrains;
-};
-TNamesInData NamesInData(TSWPackage& package);
 
 std::string Narrow(WideStringView text);

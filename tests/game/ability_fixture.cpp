@@ -6,7 +6,6 @@
 #include "game/ability_kinds.h"
 #include "game/ability_list.h"
 #include "game/flower_kinds.h"
-#include "game/game_classes.h"
 #include "map/map_cell_slots.h"
 #include "map/soil_cells.h"
 
@@ -43,8 +42,7 @@ void AbilityEvents::OnEvent(TSWConfig* /*sender*/, const WideString& eventName, 
   Names.push_back(eventName.substr(3));
 }
 
-AbilityTest::AbilityTest() {
-  RegisterGameClasses();
+AbilityFilesTest::AbilityFilesTest() {
   folder.MakeFolder("images/abilities");
   folder.MakeFolder("images/objects");
   folder.WriteFile("images/cell.png", OpaquePng(kCellSide, kCellSide, 1));
@@ -68,25 +66,10 @@ AbilityTest::AbilityTest() {
                    "[spread]\ncooldown=4 4\ndamage=10\ndamage distance=1\n"
                    "[spread distances]\n*=1\n"
                    "[removepath]\ncooldown=3 3\n");
-  UseStore();
-  config.SetTickMode(tmTurn);
-  gaia.SetPlayerName(u"Gaia");
-  gaia.SetConfig(&config);
-  player1.SetPlayerName(u"Player1");
-  player1.SetConfig(&config);
-  map.SetName(u"Map");
-  map.SetCellWidth(kCellSide);
-  map.SetCellHeight(kCellSide);
-  map.SetCellSpacingX(0);
-  map.SetCellSpacingY(0);
-  map.SetMarginX(4);
-  map.SetMarginY(4);
-  loader.SetFileName(u"maps\\field");
-  game.BeginLoading();
-  game.SetConfig(&config);
-  game.SetMap(&map);
-  game.SetMapGenerator(&loader);
-  game.Loaded();
+}
+
+AbilityTest::AbilityTest() {
+  map.SetGeometry({kCellSide, kCellSide, 0, 0, 4, 4});
 }
 
 void AbilityTest::StartGame(int width, int height, const std::string& extra) {

@@ -1,8 +1,7 @@
 #pragma once
-// A game for the ability tests, in turn mode: a store over a test data folder with objects,
-// abilities, language strings and icons, the players Gaia and Player1, a map control whose
-// cells are 8 x 8 pixels (so a click at a cell's position + (3, 3) hits that cell), and a
-// loader that starts each test's own map file.
+// A game session for the ability tests, in turn mode, over a test data folder with objects,
+// abilities, language strings and icons; its map control's cells are 8 x 8 pixels (so a click at
+// a cell's position + (3, 3) hits that cell), and its loader starts each test's own map file.
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -13,11 +12,8 @@
 #include "game/ability.h"
 #include "game/ability_link.h"
 #include "game/flower.h"
-#include "game/game.h"
-#include "game/player.h"
+#include "game/game_session.h"
 #include "map/map_cell.h"
-#include "map/map_generator.h"
-#include "map/sw_map.h"
 
 // Records the object events of the objects it watches, without the object token.
 class AbilityEvents : public TObject {
@@ -29,7 +25,13 @@ class AbilityEvents : public TObject {
   std::vector<WideString> Names;
 };
 
-class AbilityTest : public DataFolderTest {
+// The files of the ability tests, written before the session loads the language and the cell.
+class AbilityFilesTest : public DataFilesTest {
+ protected:
+  AbilityFilesTest();
+};
+
+class AbilityTest : public AbilityFilesTest {
  protected:
   AbilityTest();
 
@@ -48,9 +50,11 @@ class AbilityTest : public DataFolderTest {
   // A left click, without modifiers, inside the cell.
   void ClickCell(int x, int y);
 
-  TSWMap map;
-  TSWMapLoader loader;
-  TSWPlayer gaia;
-  TSWPlayer player1;
-  TSWGame game;
+  TSWGameSession session{folder.NameOf(""), u"maps\\field", tmTurn};
+  TSWFolderPackage& package = session.Package();
+  TSWConfig& config = session.Config();
+  TSWMap& map = session.Map();
+  TSWPlayer& gaia = session.Gaia();
+  TSWPlayer& player1 = session.Player1();
+  TSWGame& game = session.Game();
 };

@@ -26,22 +26,6 @@ int GameRecorder::CountOf(const WideString& name) const {
 
 GameTest::GameTest() {
   folder.WriteFile("maps/tiny.ini", "[General]\nName=Tiny\nWidth=2\nHeight=1\n[Tiles]\nY0=soil,clay\n");
-  UseStore();
-  config.SetTickMode(tmRealTime);
-  loader.SetFileName(u"maps\\tiny");
-  gaia.SetPlayerName(u"Gaia");
-  gaia.SetConfig(&config);
-  player1.SetPlayerName(u"Player1");
-  player1.SetConfig(&config);
   recorder.Listen(config);
   game.SetOnStart(TNotifyEvent::Of<&GameRecorder::OnStart>(&recorder));
-  game.SetDispatcher(&dispatcher);
-}
-
-void GameTest::WireGame() {
-  game.BeginLoading();
-  game.SetConfig(&config);
-  game.SetMap(&map);
-  game.SetMapGenerator(&loader);
-  game.Loaded();
 }

@@ -1,14 +1,10 @@
 #pragma once
-// A game over a test data folder: a store in real-time mode, a map control, a map loader reading
-// a 2 x 1 map file, the players Gaia and Player1, a manual dispatcher, and a recorder of the
-// game's events.
+// A game session over a test data folder: a store in real-time mode, a map loader reading a
+// 2 x 1 map file, a manual dispatcher the test runs, and a recorder of the game's events.
 #include <vector>
 
 #include "config/data_folder_fixture.h"
-#include "game/game.h"
-#include "game/player.h"
-#include "map/map_generator.h"
-#include "map/sw_map.h"
+#include "game/game_session.h"
 #include "platform/manual_dispatcher.h"
 
 // One event as the game's listeners saw it.
@@ -37,18 +33,17 @@ class GameRecorder : public TObject {
   TSWMap& map_;
 };
 
-class GameTest : public DataFolderTest {
+class GameTest : public DataFilesTest {
  protected:
   GameTest();
 
-  // Wires the game the way the main window does: while loading, then Loaded.
-  void WireGame();
-
-  TSWMap map;
-  TSWMapLoader loader;
-  TSWPlayer gaia;
-  TSWPlayer player1;
   TManualDispatcher dispatcher;
-  TSWGame game;
+  TSWGameSession session{folder.NameOf(""), u"maps\\tiny", tmRealTime, &dispatcher};
+  TSWFolderPackage& package = session.Package();
+  TSWConfig& config = session.Config();
+  TSWMap& map = session.Map();
+  TSWMapLoader& loader = session.Loader();
+  TSWPlayer& gaia = session.Gaia();
+  TSWGame& game = session.Game();
   GameRecorder recorder{game, map};
 };

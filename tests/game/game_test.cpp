@@ -25,9 +25,19 @@ bool WaitForPending(const TManualDispatcher& dispatcher, int count) {
   return false;
 }
 
+// A store, a map control, a loader and a game, made but not yet connected.
+class GameWiringTest : public DataFolderTest {
+ protected:
+  GameWiringTest() { UseStore(); }
+
+  TSWMap map;
+  TSWMapLoader loader;
+  TSWGame game;
+};
+
 }  // namespace
 
-TEST_F(GameTest, WiresStoreMapAndGeneratorOnceLoadedAndDropsComponentsThatGo) {
+TEST_F(GameWiringTest, WiresStoreMapAndGeneratorOnceLoadedAndDropsComponentsThatGo) {
   game.BeginLoading();
   game.SetConfig(&config);
   game.SetMap(&map);
@@ -57,7 +67,6 @@ TEST_F(GameTest, WiresStoreMapAndGeneratorOnceLoadedAndDropsComponentsThatGo) {
 }
 
 TEST_F(GameTest, StartWithoutAMapFailsBeforeAnythingHappens) {
-  WireGame();
   game.SetMap(nullptr);
   config.SetTicks(7);
   config.Pause();
@@ -78,7 +87,6 @@ TEST_F(GameTest, StartWithoutAMapFailsBeforeAnythingHappens) {
 }
 
 TEST_F(GameTest, StartResetsGeneratesStartsTheTimerThenAnnouncesTheGame) {
-  WireGame();
   game.SetTickInterval(3'600'000);
   config.SetTicks(9);
   config.Pause();
@@ -101,7 +109,6 @@ TEST_F(GameTest, StartResetsGeneratesStartsTheTimerThenAnnouncesTheGame) {
 }
 
 TEST_F(GameTest, InTurnModeNoTimerRunsAndNothingTicks) {
-  WireGame();
   config.SetTickMode(tmTurn);
   game.SetDispatcher(nullptr);
   game.Start();
@@ -113,7 +120,6 @@ TEST_F(GameTest, InTurnModeNoTimerRunsAndNothingTicks) {
 }
 
 TEST_F(GameTest, ATurnGameStopsTheTimerOfAnEarlierRealTimeGame) {
-  WireGame();
   game.SetTickInterval(3'600'000);
   game.Start();
   ASSERT_NE(game.TimerHandle(), 0u);
@@ -123,7 +129,6 @@ TEST_F(GameTest, ATurnGameStopsTheTimerOfAnEarlierRealTimeGame) {
 }
 
 TEST_F(GameTest, PausedPeriodsAreDroppedAndTicksGoOnFromTheSameCount) {
-  WireGame();
   game.SetTickInterval(3'600'000);
   game.Start();
   game.DeliverTick();
@@ -145,7 +150,6 @@ TEST_F(GameTest, PausedPeriodsAreDroppedAndTicksGoOnFromTheSameCount) {
 }
 
 TEST_F(GameTest, TickIntervalRestartsOnlyARunningRealTimeTimer) {
-  WireGame();
   game.SetTickInterval(3'600'000);
   EXPECT_EQ(game.TimerHandle(), 0u);
 
@@ -164,7 +168,6 @@ TEST_F(GameTest, TickIntervalRestartsOnlyARunningRealTimeTimer) {
 }
 
 TEST_F(GameTest, ASecondStartResetsTheCountRegeneratesAndReplacesTheTimer) {
-  WireGame();
   game.SetTickInterval(3'600'000);
   game.Start();
   const uint32_t first = game.TimerHandle();
@@ -181,7 +184,6 @@ TEST_F(GameTest, ASecondStartResetsTheCountRegeneratesAndReplacesTheTimer) {
 }
 
 TEST_F(GameTest, RealTimerPeriodsTickThroughTheDispatcher) {
-  WireGame();
   game.SetTickInterval(5);
   game.Start();
   ASSERT_TRUE(WaitForPending(dispatcher, 2));
@@ -211,7 +213,6 @@ TEST_F(GameTest, NoPostedPeriodReachesADestroyedGame) {
 }
 
 TEST_F(GameTest, DebugInfoSnapshotsTheRunningGame) {
-  WireGame();
   game.SetTickInterval(3'600'000);
   game.Start();
   TObject provider;

@@ -5,8 +5,6 @@
 
 #include "base/errors.h"
 #include "base/utf8.h"
-#include "game/game_classes.h"
-#include "common/window_players.h"
 #include "map/map_cell.h"
 #include "platform/stream.h"
 
@@ -33,37 +31,24 @@ std::vector<WideString> MapFileNames(const std::string& folder) {
 
 }  // namespace
 
-TLintData::TLintData(const std::string& folder) {
-  RegisterGameClasses();
-  package_.SetPath(Utf8Decode(folder));
-  // Loading, so that the language and the board's layout wait: each may fail on the data.
-  config_.BeginLoading();
-  config_.SetPackage(&package_);
+// The session's loader names the map the window loads; nothing here starts a game.
+TLintData::TLintData(const std::string& folder)
+    : session_(TSWGameSession::Unloaded(Utf8Decode(folder), u"maps\\genesis", tmTurn)) {
   // The store sets this back-reference, which the "MAP" lookups go through, only once the
   // language has loaded; the checks need it also when the language file is broken.
-  package_.SetConfig(&config_);
-  board_.BeginLoading();
-  board_.SetName(u"Map");
-  board_.SetConfig(&config_);
-  board_.SetCellsX(1);
-  board_.SetCellsY(1);
-  config_.SetMap(&board_);
-  for (size_t i = 0; i < players_.size(); ++i) {
-    players_[i].SetPlayerName(WideString(kWindowPlayers[i]));
-    players_[i].SetConfig(&config_);
-  }
+  Package().SetConfig(&Config());
   if (HasItem(u"objects.ini")) AddSource(u"objects", false);
   for (const WideString& name : MapFileNames(folder)) AddSource(name, true);
   UseMap(nullptr);
 }
 
-TSWMapCellSlots& TLintData::ScratchSlots() { return board_.Cell(0, 0).Slots(); }
+TSWMapCellSlots& TLintData::ScratchSlots() { return session_.Map().Cell(0, 0).Slots(); }
 
-bool TLintData::HasItem(const WideString& name) { return package_.OpenData(name) != nullptr; }
+bool TLintData::HasItem(const WideString& name) { return Package().OpenData(name) != nullptr; }
 
 std::optional<WideString> TLintData::LoadLanguage() {
   try {
-    config_.Loaded();
+    Config().Loaded();
   } catch (const Exception& error) {
     return error.Message();
   }
@@ -79,18 +64,18 @@ std::vector<const TLintSource*> TLintData::Maps() const {
 }
 
 void TLintData::UseMap(const TLintSource* map) {
-  config_.SetLoadedMapFile(map != nullptr ? map->Ini : &noMap_);
+  Config().SetLoadedMapFile(map != nullptr ? map->Ini : &noMap_);
 }
 
 WideString TLintData::FileOf(const TMemIniFileW* ini) {
   for (const TLintSource& source : sources_)
     if (source.Ini == ini) return source.File;
   for (const char16_t* name : {u"abilities", u"objects"})
-    if (HasItem(WideString(name) + u".ini") && &package_.Ini(name) == ini)
+    if (HasItem(WideString(name) + u".ini") && &Package().Ini(name) == ini)
       return WideString(name) + u".ini";
   return u"(an unnamed configuration file)";
 }
 
 void TLintData::AddSource(const WideString& name, bool isMap) {
-  sources_.push_back({name + u".ini", &package_.Ini(name), isMap});
+  sources_.push_back({name + u".ini", &Package().Ini(name), isMap});
 }

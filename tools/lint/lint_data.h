@@ -1,17 +1,13 @@
 #pragma once
-// A data folder opened for checking: the package and the store that the game would use, the
-// window's players, a one-cell board to make objects on, and the files that name objects and
-// abilities (objects.ini and every map file of the maps folder).
-#include <array>
+// A data folder opened for checking: the game session the window would make over it, left
+// loading (its board's cells to make objects on, no language yet), and the files that name
+// objects and abilities (objects.ini and every map file of the maps folder).
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "config/config_store.h"
-#include "config/folder_package.h"
 #include "containers/mem_ini_file_w.h"
-#include "game/player.h"
-#include "map/sw_map.h"
+#include "game/game_session.h"
 
 class TSWMapCellSlots;
 
@@ -29,11 +25,11 @@ class TLintData {
   TLintData(const TLintData&) = delete;
   TLintData& operator=(const TLintData&) = delete;
 
-  TSWFolderPackage& Package() { return package_; }
-  TSWConfig& Config() { return config_; }
+  TSWFolderPackage& Package() { return session_.Package(); }
+  TSWConfig& Config() { return session_.Config(); }
   // The owner of the objects made for checking.
-  TSWPlayer& Owner() { return players_[0]; }
-  // The slots of the board's only cell.
+  TSWPlayer& Owner() { return session_.Gaia(); }
+  // The slots of the board's first cell.
   TSWMapCellSlots& ScratchSlots();
 
   // True when the package has an item of that name.
@@ -66,11 +62,8 @@ class TLintData {
  private:
   void AddSource(const WideString& name, bool isMap);
 
-  TSWFolderPackage package_;
   TMemIniFileW noMap_;
-  TSWConfig config_;
-  std::array<TSWPlayer, 2> players_;
-  TSWMap board_;
+  TSWGameSession session_;
   std::vector<TLintSource> sources_;
   bool languageLoaded_ = false;
 };

@@ -4,11 +4,11 @@
 #include <optional>
 
 #include "base/errors.h"
-#include "common/window_players.h"
 #include "containers/explode.h"
 #include "containers/string_list_w.h"
 #include "game/ability_kinds.h"
 #include "game/flower_seed.h"
+#include "game/window_players.h"
 #include "map/map_cell.h"
 #include "map/map_cells.h"
 #include "map/soil_cells.h"

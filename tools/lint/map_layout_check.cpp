@@ -5,10 +5,10 @@
 #include "base/errors.h"
 #include "base/int_parse.h"
 #include "base/upper_case.h"
-#include "common/window_players.h"
 #include "config/no_value.h"
 #include "containers/explode.h"
 #include "containers/string_list_w.h"
+#include "game/window_players.h"
 #include "lint/lint_usage.h"
 #include "map/map_cells.h"
 

@@ -8,11 +8,11 @@
 #include "game/ability_link.h"
 #include "game/ability_list.h"
 #include "game/flower.h"
+#include "game/game_session.h"
 #include "map/map_cell.h"
 #include "map/map_cell_slots.h"
 #include "map/map_cells.h"
 #include "sim/event_printer.h"
-#include "sim/headless_game.h"
 #include "sim/object_text.h"
 
 namespace {

@@ -7,12 +7,12 @@
 
 class TSWAbilityLink;
 class TSWFlower;
-class THeadlessGame;
+class TSWGameSession;
 class TSimEventPrinter;
 
 class TSimActionRunner {
  public:
-  TSimActionRunner(THeadlessGame& game, TSimEventPrinter& printer)
+  TSimActionRunner(TSWGameSession& game, TSimEventPrinter& printer)
       : game_(game), printer_(printer) {}
 
   // Fails with "FILE:LINE: X:Y is outside the W x H map." (ESimScriptError) for the first action
@@ -33,6 +33,6 @@ class TSimActionRunner {
   TSWAbilityLink& Link(TSWFlower& object, int index) const;
   TSWAbilityLink& FiringLink(TSWFlower& object) const;
 
-  THeadlessGame& game_;
+  TSWGameSession& game_;
   TSimEventPrinter& printer_;
 };

@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "base/utf8.h"
+#include "game/game_session.h"
 #include "game/random_source.h"
 #include "sim/action_runner.h"
 #include "sim/board_listing.h"
 #include "sim/board_render.h"
 #include "sim/event_printer.h"
-#include "sim/headless_game.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ std::vector<TSimAction> LoadActions(const TSimOptions& options) {
 void RunSimulation(const TSimOptions& options, std::ostream& out) {
   const std::vector<TSimAction> actions = LoadActions(options);
   RandomSource().Seed(options.Seed);
-  THeadlessGame game(Utf8Decode(options.DataDir), Utf8Decode(options.MapName), options.Mode);
+  TSWGameSession game(Utf8Decode(options.DataDir), Utf8Decode(options.MapName), options.Mode);
   TSimEventPrinter printer(game.Config(), out);
   printer.ListenToGame();
   game.Game().Start();

@@ -1,5 +1,6 @@
 #pragma once
-// The players the main window creates before a game starts; a map can only give objects to them.
+// The players the main window creates before a game starts, in its order (Gaia, then Player1); a
+// map can only give objects to them.
 #include <algorithm>
 #include <array>
 
