@@ -31,7 +31,7 @@ void ComposeButtonGlyph(const TButtonGlyphInputs& inputs, TPngImage& drawGlyph) 
     CombineIfAny(inputs.Combine1, drawGlyph, {0, 0});
     // The stored spacing, not widthSpacing: they differ only when Combine2 is empty anyway.
     CombineIfAny(inputs.Combine2, drawGlyph, {WidthOf(inputs.Combine1) + 2 * spacing, 0});
-    // C++ division truncates toward zero, as the Part asks.
+    // C++ division truncates toward zero, which is the rounding wanted here.
     CombineIfAny(inputs.CombineWith, drawGlyph,
                  {(drawGlyph.Width() + spacing - WidthOf(inputs.CombineWith)) / 2,
                   (drawGlyph.Height() - HeightOf(inputs.CombineWith)) / 2});

@@ -1,0 +1,332 @@
+#include "ui/windows/main_form.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTimer>
+#include <chrono>
+
+#include "base/format.h"
+#include "base/object_release.h"
+#include "config/config_store.h"
+#include "config/folder_package.h"
+#include "containers/ini_file_w.h"
+#include "game/game.h"
+#include "game/game_session.h"
+#include "game/random_source.h"
+#include "map/map_info.h"
+#include "map/sw_map.h"
+#include "ui/platform/map_widget.h"
+#include "ui/platform/qt_canvas.h"
+#include "ui/platform/qt_dispatcher.h"
+#include "ui/platform/qt_geometry.h"
+#include "ui/platform/qt_text.h"
+#include "ui/widgets/png_speed_button.h"
+#include "ui/widgets/shadow_label.h"
+#include "ui/windows/intro_form.h"
+#include "ui/windows/sky.h"
+
+namespace {
+
+constexpr char16_t kMapFile[] = u"maps\\genesis";
+constexpr int kBannerTop = 6;
+constexpr int kBannerHeight = 179;
+constexpr int kBoardTop = kBannerTop + kBannerHeight;
+constexpr int kToolButtonSize = 25;
+
+constexpr WideStringView kGeneral = u"General";
+constexpr WideStringView kMessages = u"Messages";
+
+QFont WindowFont(const char* family, int pixelSize, bool bold, bool italic) {
+  QFont font(QString::fromLatin1(family));
+  font.setPixelSize(pixelSize);
+  font.setBold(bold);
+  font.setItalic(italic);
+  return font;
+}
+
+void MakeSeeThrough(QWidget& widget) {
+  widget.setAutoFillBackground(false);
+  widget.setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void StyleShadowLabel(TShadowLabel& label, const QFont& font, uint8_t shadowY) {
+  label.setFont(font);
+  QPalette palette = label.palette();
+  palette.setColor(QPalette::WindowText, Qt::white);
+  label.setPalette(palette);
+  label.SetShadowDistanceX(3);
+  label.SetShadowDistanceY(shadowY);
+  label.SetShadowColor(label.palette().color(QPalette::Highlight));
+}
+
+uint32_t ClockSeed() {
+  return static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+}  // namespace
+
+TMainForm::TMainForm(const TMainFormSetup& setup, QWidget* parent)
+    : QWidget(parent),
+      dispatcher_(std::make_unique<TQtDispatcher>()),
+      session_(std::make_unique<TSWGameSession>(ToWide(setup.DataDir), kMapFile, setup.TickMode,
+                                                dispatcher_.get())),
+      settingsPath_(setup.SettingsPath) {
+  CreateComponents();
+  Wire();
+  FormCreate();
+}
+
+TMainForm::~TMainForm() {
+  if (!destroyed_) RunDeferringErrors([this] { FormDestroy(); });
+}
+
+TSWConfig& TMainForm::Config() { return session_->Config(); }
+TSWGame& TMainForm::Game() { return session_->Game(); }
+TSWMap& TMainForm::Map() { return session_->Map(); }
+TSWPlayer& TMainForm::Player1() { return session_->Player1(); }
+
+void TMainForm::CreateComponents() {
+  setWindowTitle(QStringLiteral("Sorrelwind"));
+  resize(975, 500);
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setPointSize(8);
+  setFont(font);
+  Bevel1 = new QWidget(this);
+  CreateBanner();
+  CreateBoard();
+  CreateToolbar();
+  Panel2 = new QFrame(this);
+  Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Panel2->setLineWidth(3);
+  Panel2->setAutoFillBackground(true);
+  Panel2->setGeometry(8, 56, 209, 105);
+  tmMovingClouds = new QTimer(this);
+  tmMovingClouds->setInterval(1000);
+  sky_ = std::make_unique<TSky>(session_->Package(), RandomSource());
+}
+
+void TMainForm::CreateBanner() {
+  ShadowLabel1 = new TShadowLabel(this);
+  ShadowLabel1->SetAutoSize(false);
+  ShadowLabel1->SetAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  StyleShadowLabel(*ShadowLabel1, WindowFont("MS Mincho", 19, true, false), 5);
+  ShadowLabel1->SetCaption(u"Sorrelwind");
+
+  lbMapCaption = new TShadowLabel(this);
+  lbMapCaption->SetAutoSize(false);
+  lbMapCaption->SetAlignment(Qt::AlignRight | Qt::AlignTop);
+  StyleShadowLabel(*lbMapCaption, WindowFont("Georgia", 12, true, true), 3);
+  lbMapCaption->setGeometry(720, 6, 233, 25);
+
+  lbMapInfo = new TShadowLabel(this);
+  lbMapInfo->SetAutoSize(false);
+  lbMapInfo->SetAlignment(Qt::AlignRight | Qt::AlignTop);
+  StyleShadowLabel(*lbMapInfo, WindowFont("Georgia", 11, false, true), 3);
+  lbMapInfo->setGeometry(720, 30, 233, 25);
+}
+
+void TMainForm::CreateBoard() {
+  ScrollBox1 = new QScrollArea(this);
+  ScrollBox1->setFrameShape(QFrame::NoFrame);
+  MapView = new TSWMapWidget;
+  ScrollBox1->setWidget(MapView);
+  // The sky shows through the scroll area and between the cells.
+  MakeSeeThrough(*ScrollBox1);
+  MakeSeeThrough(*ScrollBox1->viewport());
+  MakeSeeThrough(*MapView);
+}
+
+void TMainForm::CreateToolbar() {
+  Panel1 = new QFrame(this);
+  Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  Panel1->setLineWidth(1);
+  Panel1->setAutoFillBackground(true);
+  // Each switch is a group of its own that may be all up; the debug button is a push button.
+  btnInfoOnHover = CreateToolButton(2, 1, u"ui/info on hover", tr("Show the cell under the pointer"));
+  btnShowGrid = CreateToolButton(27, 2, u"ui/show grid", tr("Show the grid"));
+  PNGSpeedButton3 = CreateToolButton(58, 3, u"ui/pause", tr("Pause"));
+  PNGSpeedButton1 = CreateToolButton(90, 0, u"ui/debug", tr("Behind the scenes"));
+  // The debug information window is not part of this window yet.
+  PNGSpeedButton1->setEnabled(false);
+  const QRect buttons = PNGSpeedButton1->geometry().united(btnInfoOnHover->geometry());
+  Panel1->setGeometry(8, 8, buttons.right() + 1 + 2, buttons.bottom() + 1 + 2);
+}
+
+TPNGSpeedButton* TMainForm::CreateToolButton(int x, int groupIndex, const char16_t* glyph,
+                                             const QString& hint) {
+  auto* button = new TPNGSpeedButton(Panel1);
+  button->setGeometry(x, 2, kToolButtonSize, kToolButtonSize);
+  button->SetFlat(true);
+  button->setToolTip(hint);
+  button->SetGroupIndex(groupIndex);
+  button->SetAllowAllUp(true);
+  button->SetGlyph(&session_->Package().Image(glyph));
+  button->Loaded();
+  return button;
+}
+
+void TMainForm::Wire() {
+  TSWMap& map = Map();
+  MapView->SetMap(&map);
+  map.SetOnHover(TSWMapCellEvent::Of<&TMainForm::MapHover>(this));
+  map.SetOnSelect(TSWMapCellEvent::Of<&TMainForm::MapSelect>(this));
+  Game().SetOnStart(TNotifyEvent::Of<&TMainForm::GameStart>(this));
+  connect(tmMovingClouds, &QTimer::timeout, this, &TMainForm::tmMovingCloudsTimer);
+  connect(btnShowGrid, &QAbstractButton::clicked, this, &TMainForm::btnShowGridClick);
+  connect(PNGSpeedButton3, &QAbstractButton::clicked, this, &TMainForm::PNGSpeedButton3Click);
+}
+
+void TMainForm::FormCreate() {
+  RandomSource().Seed(ClockSeed());
+  settings_ = std::make_unique<TIniFileW>(ToWide(settingsPath_));
+  // Appends the game's name in its native script: 「風草」.
+  ShadowLabel1->SetCaption(ShadowLabel1->Caption() + u"\u300C\u98A8\u8349\u300D");
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (shown_) return;
+  shown_ = true;
+  // Once the window is on screen, so that an introduction shows over it.
+  QMetaObject::invokeMethod(this, &TMainForm::FormShow, Qt::QueuedConnection);
+}
+
+void TMainForm::FormShow() {
+  LoadSettings();
+  FormResize();
+  tmMovingClouds->start();
+  Game().Start();
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  LayOut();
+  if (shown_) FormResize();
+}
+
+void TMainForm::LayOut() {
+  Bevel1->setGeometry(0, 0, width(), kBannerTop);
+  ShadowLabel1->setGeometry(0, kBannerTop, width(), kBannerHeight);
+  ScrollBox1->setGeometry(0, kBoardTop, width(), std::max(0, height() - kBoardTop));
+}
+
+void TMainForm::FormResize() {
+  skyBitmap_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+  skyBitmap_.fill(palette().color(QPalette::Window));
+  RenderBackground();
+  repaint();
+}
+
+void TMainForm::RenderBackground() {
+  tmMovingClouds->stop();
+  struct TRestart {
+    QTimer* timer;
+    ~TRestart() { timer->start(); }
+  } restart{tmMovingClouds};
+  QPainter painter(&skyBitmap_);
+  TQtCanvas canvas(painter);
+  sky_->Render(canvas, skyBitmap_.width(), skyBitmap_.height());
+}
+
+void TMainForm::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  painter.setClipRegion(event->region());
+  painter.drawImage(0, 0, skyBitmap_);
+  TQtCanvas canvas(painter);
+  sky_->PaintMovingClouds(canvas);
+}
+
+void TMainForm::tmMovingCloudsTimer() { update(ToQRect(sky_->MoveOneCloud())); }
+
+void TMainForm::GameStart(TObject* /*sender*/) {
+  const TSWMapInfo& info = Map().MapInfo();
+  lbMapCaption->SetCaption(info.Name());
+  lbMapCaption->setToolTip(ToQString(session_->Loader().FileName()));
+  lbMapInfo->SetCaption(Format(u"%s, %s", {info.Author(), info.Date()}));
+  ShowIntroOnce();
+}
+
+void TMainForm::ShowIntroOnce() {
+  const TSWMapInfo& info = Map().MapInfo();
+  const WideString key = u"intro: " + info.Name();
+  if (!info.HasIntro() || settings_->ReadBool(kMessages, key, false)) return;
+  Game().SetPaused(true);
+  try {
+    if (!introForm_) introForm_ = std::make_unique<TIntroForm>(this);
+    introForm_->Load(info);
+    ShowIntroModal(*introForm_);
+    settings_->WriteBool(kMessages, key, true);
+  } catch (...) {
+    Game().SetPaused(false);
+    throw;
+  }
+  Game().SetPaused(false);
+}
+
+void TMainForm::ShowIntroModal(TIntroForm& form) { form.exec(); }
+
+void TMainForm::MapSelect(TSWMapCell* cell) {
+  if (cell != nullptr && cellInfo_ != nullptr) cellInfo_->ShowCell(*cell);
+}
+
+void TMainForm::MapHover(TSWMapCell* cell) {
+  if (cellInfo_ == nullptr || !cellInfo_->IsShown()) return;
+  TSWMapCell* selected = Map().SelectedCell();
+  if (!btnInfoOnHover->Down() && selected != nullptr) return;
+  TSWMapCell* shown = cell != nullptr ? cell : selected;
+  if (shown != nullptr) cellInfo_->ShowCell(*shown);
+}
+
+void TMainForm::btnShowGridClick() { Config().SetShowGrid(btnShowGrid->Down()); }
+
+void TMainForm::PNGSpeedButton3Click() {
+  Game().SetPaused(!Game().Paused());
+  PNGSpeedButton3->SetDown(Game().Paused());
+}
+
+void TMainForm::LoadSettings() {
+  const TCellInfoPlacement current = CellInfoPlacement();
+  SetCellInfoPlacement({settings_->ReadInteger(kGeneral, u"Cell info form X", current.X),
+                        settings_->ReadInteger(kGeneral, u"Cell info form Y", current.Y),
+                        settings_->ReadInteger(kGeneral, u"Cell info form height", current.Height)});
+  btnInfoOnHover->SetDown(settings_->ReadBool(kGeneral, u"Info on hover", true));
+  Config().SetShowGrid(settings_->ReadBool(kGeneral, u"Show grid", false));
+  btnShowGrid->SetDown(Config().ShowGrid());
+}
+
+void TMainForm::SaveSettings() {
+  const TCellInfoPlacement placement = CellInfoPlacement();
+  settings_->WriteInteger(kGeneral, u"Cell info form X", placement.X);
+  settings_->WriteInteger(kGeneral, u"Cell info form Y", placement.Y);
+  settings_->WriteInteger(kGeneral, u"Cell info form Height", placement.Height);
+  settings_->WriteBool(kGeneral, u"Info on hover", btnInfoOnHover->Down());
+  settings_->WriteBool(kGeneral, u"Show grid", Config().ShowGrid());
+}
+
+TCellInfoPlacement TMainForm::CellInfoPlacement() const {
+  return cellInfo_ != nullptr ? cellInfo_->Placement() : cellInfoPlacement_;
+}
+
+void TMainForm::SetCellInfoPlacement(const TCellInfoPlacement& placement) {
+  cellInfoPlacement_ = placement;
+  if (cellInfo_ != nullptr) cellInfo_->SetPlacement(placement);
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  event->accept();
+  if (!destroyed_) FormDestroy();
+}
+
+void TMainForm::FormDestroy() {
+  destroyed_ = true;
+  tmMovingClouds->stop();
+  if (settings_) SaveSettings();
+  settings_.reset();
+  skyBitmap_ = QImage();
+}

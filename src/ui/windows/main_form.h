@@ -1,0 +1,125 @@
+#pragma once
+// The main window. It owns a running game (the session: data package, configuration store, map
+// control, map loader, game and players), paints the animated sky behind the board, carries the
+// title banner, the map's name and author, the toolbar and the board in its scroll area, starts
+// the game when it is first shown, shows each map's introduction once with the game paused, and
+// keeps the view settings in settings.ini.
+#include <QImage>
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+#include "config/tick_mode.h"
+#include "ui/windows/cell_info_view.h"
+
+class QFrame;
+class QScrollArea;
+class QTimer;
+class TIniFileW;
+class TIntroForm;
+class TObject;
+class TPNGSpeedButton;
+class TQtDispatcher;
+class TShadowLabel;
+class TSky;
+class TSWConfig;
+class TSWGame;
+class TSWGameSession;
+class TSWMap;
+class TSWMapCell;
+class TSWMapWidget;
+class TSWPlayer;
+
+// What the window is made with.
+struct TMainFormSetup {
+  // The data package's folder and the settings file's path.
+  QString DataDir;
+  QString SettingsPath;
+  // Tests play in turns and deliver ticks by hand.
+  TTickMode TickMode = tmRealTime;
+};
+
+class TMainForm : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Makes the components in the order of the window's design and wires them (the session),
+  // then runs FormCreate. Fails with the engine's message when the data cannot be loaded.
+  explicit TMainForm(const TMainFormSetup& setup, QWidget* parent = nullptr);
+  // FormDestroy, unless closing ran it.
+  ~TMainForm() override;
+
+  TSWGameSession& Session() { return *session_; }
+  TSWConfig& Config();
+  TSWGame& Game();
+  TSWMap& Map();
+  TSWPlayer& Player1();
+
+  // The cell info window, once it exists; nullptr until then (its place stays in the settings).
+  void SetCellInfoView(TCellInfoView* view) { cellInfo_ = view; }
+
+  // The design's components.
+  QWidget* Bevel1;
+  TShadowLabel* ShadowLabel1;
+  TShadowLabel* lbMapCaption;
+  TShadowLabel* lbMapInfo;
+  QScrollArea* ScrollBox1;
+  TSWMapWidget* MapView;
+  QFrame* Panel1;
+  TPNGSpeedButton* btnInfoOnHover;
+  TPNGSpeedButton* btnShowGrid;
+  TPNGSpeedButton* PNGSpeedButton3;
+  TPNGSpeedButton* PNGSpeedButton1;
+  QFrame* Panel2;
+  QTimer* tmMovingClouds;
+
+ protected:
+  // Shows the introduction window modally; tests replace it.
+  virtual void ShowIntroModal(TIntroForm& form);
+
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateComponents();
+  void CreateBanner();
+  void CreateBoard();
+  void CreateToolbar();
+  TPNGSpeedButton* CreateToolButton(int x, int groupIndex, const char16_t* glyph,
+                                    const QString& hint);
+  void Wire();
+  void LayOut();
+
+  void FormCreate();
+  void FormShow();
+  void FormResize();
+  void FormDestroy();
+  void LoadSettings();
+  void SaveSettings();
+  void RenderBackground();
+  TCellInfoPlacement CellInfoPlacement() const;
+  void SetCellInfoPlacement(const TCellInfoPlacement& placement);
+
+  void tmMovingCloudsTimer();
+  void GameStart(TObject* sender);
+  void ShowIntroOnce();
+  void MapHover(TSWMapCell* cell);
+  void MapSelect(TSWMapCell* cell);
+  void btnShowGridClick();
+  void PNGSpeedButton3Click();
+
+  // Declared in the order they must be made: the dispatcher outlives the game that posts to it.
+  std::unique_ptr<TQtDispatcher> dispatcher_;
+  std::unique_ptr<TSWGameSession> session_;
+  std::unique_ptr<TIniFileW> settings_;
+  std::unique_ptr<TSky> sky_;
+  QImage skyBitmap_;
+  std::unique_ptr<TIntroForm> introForm_;
+  TCellInfoView* cellInfo_ = nullptr;
+  TCellInfoPlacement cellInfoPlacement_;
+  QString settingsPath_;
+  bool shown_ = false;
+  bool destroyed_ = false;
+};

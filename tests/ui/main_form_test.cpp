@@ -1,0 +1,131 @@
+// The main window's start, settings, introduction and toolbar, on the shipped data. The game runs
+// in turns, so no tick arrives unless a test delivers it.
+#include "ui/windows/main_form.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <string>
+#include <vector>
+
+#include "base/errors.h"
+#include "config/config_store.h"
+#include "game/game.h"
+#include "support/temp_folder.h"
+#include "ui/widgets/png_speed_button.h"
+
+namespace {
+
+// Records how the introduction was shown, and can refuse to show it.
+class TestMainForm : public TMainForm {
+ public:
+  explicit TestMainForm(const std::string& settingsPath)
+      : TMainForm({QStringLiteral(SW_DATA_DIR), QString::fromStdString(settingsPath), tmTurn}) {}
+
+  std::vector<bool> PausedWhileShown;
+  bool FailShowing = false;
+
+ protected:
+  void ShowIntroModal(TIntroForm& /*form*/) override {
+    PausedWhileShown.push_back(Game().Paused());
+    if (FailShowing) Raise<EInvalidOperation>(u"The introduction cannot be shown.");
+  }
+};
+
+// The window's place as the cell info window would keep it.
+class PlacementRecorder : public TCellInfoView {
+ public:
+  bool IsShown() const override { return false; }
+  void ShowCell(TSWMapCell& /*cell*/) override {}
+  TCellInfoPlacement Placement() const override { return placement; }
+  void SetPlacement(const TCellInfoPlacement& value) override { placement = value; }
+  TCellInfoPlacement placement;
+};
+
+class MainFormTest : public testing::Test {
+ protected:
+  std::string SettingsPath() const { return folder.PathOf("settings.ini"); }
+  std::string Settings() const { return folder.ReadFile("settings.ini"); }
+
+  // Shown and started, as the program starts it.
+  void Show(TestMainForm& form) {
+    form.show();
+    QCoreApplication::processEvents();
+  }
+
+  TTempFolder folder;
+};
+
+bool Holds(const std::string& text, const std::string& line) {
+  return text.find(line + "\n") != std::string::npos ||
+         text.find(line + "\r\n") != std::string::npos;
+}
+
+TEST_F(MainFormTest, StartsWithDefaultSettingsAndWritesTheFiveGeneralKeys) {
+  {
+    TestMainForm form(SettingsPath());
+    PlacementRecorder cellInfo;
+    form.SetCellInfoView(&cellInfo);
+    Show(form);
+    EXPECT_TRUE(form.btnInfoOnHover->Down());
+    EXPECT_FALSE(form.btnShowGrid->Down());
+    EXPECT_FALSE(form.Config().ShowGrid());
+    EXPECT_EQ(cellInfo.placement.X, 182);
+    EXPECT_EQ(cellInfo.placement.Height, 275);
+    form.close();
+  }
+  const std::string settings = Settings();
+  for (const char* line : {"Cell info form X=182", "Cell info form Y=140",
+                           "Cell info form Height=275", "Info on hover=1", "Show grid=0"})
+    EXPECT_TRUE(Holds(settings, line)) << line << " in\n" << settings;
+}
+
+TEST_F(MainFormTest, RestoresTheHeightWhateverTheKeysCaseAndTheSwitches) {
+  folder.WriteFile("settings.ini",
+                   "[General]\nCELL INFO FORM HEIGHT=321\nInfo on hover=0\nShow grid=1\n");
+  TestMainForm form(SettingsPath());
+  PlacementRecorder cellInfo;
+  form.SetCellInfoView(&cellInfo);
+  Show(form);
+  EXPECT_EQ(cellInfo.placement.Height, 321);
+  EXPECT_FALSE(form.btnInfoOnHover->Down());
+  EXPECT_TRUE(form.btnShowGrid->Down());
+  EXPECT_TRUE(form.Config().ShowGrid());
+}
+
+TEST_F(MainFormTest, ShowsEachIntroductionOnceWithTheGamePaused) {
+  {
+    TestMainForm first(SettingsPath());
+    Show(first);
+    EXPECT_EQ(first.PausedWhileShown, std::vector<bool>{true});
+    EXPECT_FALSE(first.Game().Paused());
+    first.close();
+  }
+  EXPECT_TRUE(Holds(Settings(), "intro: Genesis=1"));
+  TestMainForm second(SettingsPath());
+  Show(second);
+  EXPECT_TRUE(second.PausedWhileShown.empty());
+}
+
+TEST_F(MainFormTest, ResumesTheGameWhenTheIntroductionFails) {
+  TestMainForm form(SettingsPath());
+  form.FailShowing = true;
+  EXPECT_THROW(form.Game().Start(), EInvalidOperation);
+  EXPECT_EQ(form.PausedWhileShown, std::vector<bool>{true});
+  EXPECT_FALSE(form.Game().Paused());
+  form.close();
+  EXPECT_FALSE(Holds(Settings(), "intro: Genesis=1"));
+}
+
+TEST_F(MainFormTest, PausePressedTwiceRunsAgainWithTheButtonUp) {
+  TestMainForm form(SettingsPath());
+  Show(form);
+  form.PNGSpeedButton3->click();
+  EXPECT_TRUE(form.Game().Paused());
+  EXPECT_TRUE(form.PNGSpeedButton3->Down());
+  form.PNGSpeedButton3->click();
+  EXPECT_FALSE(form.Game().Paused());
+  EXPECT_FALSE(form.PNGSpeedButton3->Down());
+}
+
+}  // namespace
