@@ -1,6 +1,5 @@
 #include "ui/windows/intro_form.h"
 
-#include <QScreen>
 #include <QShowEvent>
 #include <QStringDecoder>
 #include <QTextCursor>
@@ -11,6 +10,7 @@
 #include "base/utf8.h"
 #include "map/map_info.h"
 #include "platform/rtf_reader.h"
+#include "ui/platform/screen_placement.h"
 #include "ui/platform/qt_text.h"
 #include "ui/widgets/rich_text_document.h"
 #include "ui/widgets/transparent_rich_edit.h"
@@ -75,11 +75,5 @@ void TIntroForm::FitToPicture(QSize picture) {
 
 void TIntroForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!event->spontaneous()) CenterOnScreen();
-}
-
-void TIntroForm::CenterOnScreen() {
-  QRect frame = frameGeometry();
-  frame.moveCenter(screen()->availableGeometry().center());
-  move(frame.topLeft());
+  if (!event->spontaneous()) CenterOnScreen(*this);
 }

@@ -29,5 +29,4 @@ class TIntroForm : public QDialog {
  private:
   void LoadIntro(const std::string& bytes);
   void FitToPicture(QSize picture);
-  void CenterOnScreen();
 };

@@ -2,11 +2,10 @@
 
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 #include <QScrollArea>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <chrono>
 
 #include "base/format.h"
@@ -24,8 +23,12 @@
 #include "ui/platform/qt_dispatcher.h"
 #include "ui/platform/qt_geometry.h"
 #include "ui/platform/qt_text.h"
+#include "ui/platform/screen_placement.h"
+#include "ui/widgets/log_box.h"
 #include "ui/widgets/png_speed_button.h"
 #include "ui/widgets/shadow_label.h"
+#include "ui/windows/cell_info_form.h"
+#include "ui/windows/debug_info_form.h"
 #include "ui/windows/intro_form.h"
 #include "ui/windows/sky.h"
 
@@ -78,6 +81,8 @@ TMainForm::TMainForm(const TMainFormSetup& setup, QWidget* parent)
   CreateComponents();
   Wire();
   FormCreate();
+  cellInfoForm_ = std::make_unique<TCellInfoForm>(Config(), &Player1(), this);
+  cellInfo_ = cellInfoForm_.get();
 }
 
 TMainForm::~TMainForm() {
@@ -92,8 +97,7 @@ TSWPlayer& TMainForm::Player1() { return session_->Player1(); }
 void TMainForm::CreateComponents() {
   setWindowTitle(QStringLiteral("Sorrelwind"));
   resize(975, 500);
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+  CenterOnScreen(*this);
   QFont font(QStringLiteral("MS Sans Serif"));
   font.setPointSize(8);
   setFont(font);
@@ -101,11 +105,7 @@ void TMainForm::CreateComponents() {
   CreateBanner();
   CreateBoard();
   CreateToolbar();
-  Panel2 = new QFrame(this);
-  Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  Panel2->setLineWidth(3);
-  Panel2->setAutoFillBackground(true);
-  Panel2->setGeometry(8, 56, 209, 105);
+  CreateLog();
   tmMovingClouds = new QTimer(this);
   tmMovingClouds->setInterval(1000);
   sky_ = std::make_unique<TSky>(session_->Package(), RandomSource());
@@ -152,10 +152,20 @@ void TMainForm::CreateToolbar() {
   btnShowGrid = CreateToolButton(27, 2, u"ui/show grid", tr("Show the grid"));
   PNGSpeedButton3 = CreateToolButton(58, 3, u"ui/pause", tr("Pause"));
   PNGSpeedButton1 = CreateToolButton(90, 0, u"ui/debug", tr("Behind the scenes"));
-  // The debug information window is not part of this window yet.
-  PNGSpeedButton1->setEnabled(false);
   const QRect buttons = PNGSpeedButton1->geometry().united(btnInfoOnHover->geometry());
   Panel1->setGeometry(8, 8, buttons.right() + 1 + 2, buttons.bottom() + 1 + 2);
+}
+
+void TMainForm::CreateLog() {
+  Panel2 = new QFrame(this);
+  Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Panel2->setLineWidth(1);
+  Panel2->setGeometry(8, 56, 209, 105);
+  auto* layout = new QVBoxLayout(Panel2);
+  // The frame's bevel and its border of 3 around the log.
+  layout->setContentsMargins(4, 4, 4, 4);
+  Log = new TSWLogBox(Panel2);
+  layout->addWidget(Log);
 }
 
 TPNGSpeedButton* TMainForm::CreateToolButton(int x, int groupIndex, const char16_t* glyph,
@@ -177,9 +187,12 @@ void TMainForm::Wire() {
   map.SetOnHover(TSWMapCellEvent::Of<&TMainForm::MapHover>(this));
   map.SetOnSelect(TSWMapCellEvent::Of<&TMainForm::MapSelect>(this));
   Game().SetOnStart(TNotifyEvent::Of<&TMainForm::GameStart>(this));
+  Log->SetGame(&Game());
+  Log->SetPlayer(&Player1());
   connect(tmMovingClouds, &QTimer::timeout, this, &TMainForm::tmMovingCloudsTimer);
   connect(btnShowGrid, &QAbstractButton::clicked, this, &TMainForm::btnShowGridClick);
   connect(PNGSpeedButton3, &QAbstractButton::clicked, this, &TMainForm::PNGSpeedButton3Click);
+  connect(PNGSpeedButton1, &QAbstractButton::clicked, this, &TMainForm::PNGSpeedButton1Click);
 }
 
 void TMainForm::FormCreate() {
@@ -288,6 +301,14 @@ void TMainForm::btnShowGridClick() { Config().SetShowGrid(btnShowGrid->Down()); 
 void TMainForm::PNGSpeedButton3Click() {
   Game().SetPaused(!Game().Paused());
   PNGSpeedButton3->SetDown(Game().Paused());
+}
+
+TDebugInfoForm* TMainForm::DebugInfoForm() const { return debugInfoForm_; }
+
+void TMainForm::PNGSpeedButton1Click() {
+  // The window deletes itself when closed, which clears the pointer.
+  if (!debugInfoForm_) debugInfoForm_ = new TDebugInfoForm(Config(), this);
+  debugInfoForm_->ShowFor(Game());
 }
 
 void TMainForm::LoadSettings() {

@@ -5,6 +5,7 @@
 // the game when it is first shown, shows each map's introduction once with the game paused, and
 // keeps the view settings in settings.ini.
 #include <QImage>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -13,6 +14,9 @@
 #include "ui/windows/cell_info_view.h"
 
 class QFrame;
+class TCellInfoForm;
+class TDebugInfoForm;
+class TSWLogBox;
 class QScrollArea;
 class QTimer;
 class TIniFileW;
@@ -44,7 +48,8 @@ class TMainForm : public QWidget {
 
  public:
   // Makes the components in the order of the window's design and wires them (the session),
-  // then runs FormCreate. Fails with the engine's message when the data cannot be loaded.
+  // then runs FormCreate, then makes the cell info window, hidden. Fails with the engine's
+  // message when the data cannot be loaded.
   explicit TMainForm(const TMainFormSetup& setup, QWidget* parent = nullptr);
   // FormDestroy, unless closing ran it.
   ~TMainForm() override;
@@ -55,8 +60,13 @@ class TMainForm : public QWidget {
   TSWMap& Map();
   TSWPlayer& Player1();
 
-  // The cell info window, once it exists; nullptr until then (its place stays in the settings).
+  // The window the map's hover and selection show cells in, whose place the settings keep: the
+  // cell info window, or a stand-in.
+  TCellInfoView* CellInfoView() const { return cellInfo_; }
   void SetCellInfoView(TCellInfoView* view) { cellInfo_ = view; }
+  TCellInfoForm& CellInfoForm() { return *cellInfoForm_; }
+  // The debug information window while it is open; nullptr once closed.
+  TDebugInfoForm* DebugInfoForm() const;
 
   // The design's components.
   QWidget* Bevel1;
@@ -71,6 +81,7 @@ class TMainForm : public QWidget {
   TPNGSpeedButton* PNGSpeedButton3;
   TPNGSpeedButton* PNGSpeedButton1;
   QFrame* Panel2;
+  TSWLogBox* Log;
   QTimer* tmMovingClouds;
 
  protected:
@@ -87,6 +98,7 @@ class TMainForm : public QWidget {
   void CreateBanner();
   void CreateBoard();
   void CreateToolbar();
+  void CreateLog();
   TPNGSpeedButton* CreateToolButton(int x, int groupIndex, const char16_t* glyph,
                                     const QString& hint);
   void Wire();
@@ -109,6 +121,7 @@ class TMainForm : public QWidget {
   void MapSelect(TSWMapCell* cell);
   void btnShowGridClick();
   void PNGSpeedButton3Click();
+  void PNGSpeedButton1Click();
 
   // Declared in the order they must be made: the dispatcher outlives the game that posts to it.
   std::unique_ptr<TQtDispatcher> dispatcher_;
@@ -117,7 +130,10 @@ class TMainForm : public QWidget {
   std::unique_ptr<TSky> sky_;
   QImage skyBitmap_;
   std::unique_ptr<TIntroForm> introForm_;
+  // Goes before the session: its panels withdraw from the store.
+  std::unique_ptr<TCellInfoForm> cellInfoForm_;
   TCellInfoView* cellInfo_ = nullptr;
+  QPointer<TDebugInfoForm> debugInfoForm_;
   TCellInfoPlacement cellInfoPlacement_;
   QString settingsPath_;
   bool shown_ = false;
