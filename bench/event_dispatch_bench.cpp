@@ -40,7 +40,8 @@ void BM_RaiseEvent(benchmark::State& state) {
   TSubscribers subscribers(static_cast<int>(state.range(0)));
   TEventHash events(nullptr);
   // Other keys in the registry, as in a running game: the lookup must stay one probe.
-  for (int i = 0; i < 200; ++i) events.AddHandler(u"other " + IntToWide(i), subscribers.handlers[0]);
+  for (int i = 0; i < 200; ++i)
+    events.AddHandler(u"other " + IntToWide(i), subscribers.handlers[0]);
   for (const TSWEventHandler& handler : subscribers.handlers) events.AddHandler(u"tick", handler);
   for (auto _ : state) events.RaiseEvent(u"tick", nullptr);
   state.SetItemsProcessed(state.iterations() * state.range(0));

@@ -57,7 +57,8 @@ class TBoundMethod<R(A...), TTarget> {
 
 // True when code and target are both equal.
 template <class Signature, class TTarget>
-bool SameMethod(const TBoundMethod<Signature, TTarget>& a, const TBoundMethod<Signature, TTarget>& b) {
+bool SameMethod(const TBoundMethod<Signature, TTarget>& a,
+                const TBoundMethod<Signature, TTarget>& b) {
   return a == b;
 }
 

@@ -29,6 +29,4 @@ void TComponent::AddFreeNotify(TComponent* component) {
     freeNotifies_.push_back(component);
 }
 
-void TComponent::RemoveFreeNotify(TComponent* component) {
-  std::erase(freeNotifies_, component);
-}
+void TComponent::RemoveFreeNotify(TComponent* component) { std::erase(freeNotifies_, component); }

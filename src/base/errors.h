@@ -17,10 +17,10 @@ class Exception : public std::exception {
   std::string utf8_;
 };
 
-#define SW_DECLARE_ERROR(Name)               \
-  class Name : public Exception {            \
-   public:                                   \
-    using Exception::Exception;              \
+#define SW_DECLARE_ERROR(Name)    \
+  class Name : public Exception { \
+   public:                        \
+    using Exception::Exception;   \
   }
 
 SW_DECLARE_ERROR(EListError);

@@ -38,11 +38,13 @@ class Formatter {
 
  private:
   [[noreturn]] void Invalid() const {
-    Raise<EConvertError>(u"Format '%s' invalid or incompatible with argument", {WideString(pattern_)});
+    Raise<EConvertError>(u"Format '%s' invalid or incompatible with argument",
+                         {WideString(pattern_)});
   }
 
   const TVarRec& NextArg() {
-    if (next_ >= args_.size()) Raise<EConvertError>(u"No argument for format '%s'", {WideString(pattern_)});
+    if (next_ >= args_.size())
+      Raise<EConvertError>(u"No argument for format '%s'", {WideString(pattern_)});
     return args_[next_++];
   }
 
@@ -88,13 +90,30 @@ class Formatter {
     const TVarRec& arg = NextArg();
     WideString text;
     switch (d.type) {
-      case u'd': text = Decimal(arg, d, true); break;
-      case u'u': text = Decimal(arg, d, false); break;
-      case u'x': text = Hex(arg, d); break;
-      case u'e': case u'f': case u'g': case u'n': case u'm': text = Float(arg, d); break;
-      case u'p': text = Pointer(arg); break;
-      case u's': text = Text(arg, d); break;
-      default: Invalid();
+      case u'd':
+        text = Decimal(arg, d, true);
+        break;
+      case u'u':
+        text = Decimal(arg, d, false);
+        break;
+      case u'x':
+        text = Hex(arg, d);
+        break;
+      case u'e':
+      case u'f':
+      case u'g':
+      case u'n':
+      case u'm':
+        text = Float(arg, d);
+        break;
+      case u'p':
+        text = Pointer(arg);
+        break;
+      case u's':
+        text = Text(arg, d);
+        break;
+      default:
+        Invalid();
     }
     const size_t width = static_cast<size_t>(d.width.value_or(0));
     if (text.size() < width) {
@@ -119,14 +138,16 @@ class Formatter {
     int64_t value = Integer(arg);
     if (!isSigned && arg.Kind() == vtInteger) value = static_cast<uint32_t>(value);
     const bool negative = isSigned && value < 0;
-    const uint64_t magnitude = negative ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+    const uint64_t magnitude =
+        negative ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
     WideString digits = ZeroPadded(std::to_string(magnitude), d);
     return negative ? u"-" + digits : digits;
   }
 
   WideString Hex(const TVarRec& arg, const Directive& d) const {
     int64_t value = Integer(arg);
-    const uint64_t bits = arg.Kind() == vtInteger ? static_cast<uint32_t>(value) : static_cast<uint64_t>(value);
+    const uint64_t bits =
+        arg.Kind() == vtInteger ? static_cast<uint32_t>(value) : static_cast<uint64_t>(value);
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%llX", static_cast<unsigned long long>(bits));
     return ZeroPadded(buffer, d);
@@ -153,11 +174,16 @@ class Formatter {
     if (std::isnan(value)) return u"NAN";
     if (std::isinf(value)) return value < 0 ? u"-INF" : u"INF";
     switch (d.type) {
-      case u'e': return WideFromAscii(Exponent(value, d.precision.value_or(15)));
-      case u'f': return WideFromAscii(Fixed(value, d.precision.value_or(2)));
-      case u'g': return WideFromAscii(General(value, d.precision.value_or(15)));
-      case u'n': return WideFromAscii(Grouped(Fixed(value, d.precision.value_or(2))));
-      default: return WideFromAscii(Money(value, d.precision.value_or(2)));
+      case u'e':
+        return WideFromAscii(Exponent(value, d.precision.value_or(15)));
+      case u'f':
+        return WideFromAscii(Fixed(value, d.precision.value_or(2)));
+      case u'g':
+        return WideFromAscii(General(value, d.precision.value_or(15)));
+      case u'n':
+        return WideFromAscii(Grouped(Fixed(value, d.precision.value_or(2))));
+      default:
+        return WideFromAscii(Money(value, d.precision.value_or(2)));
     }
   }
 

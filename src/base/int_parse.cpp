@@ -6,9 +6,12 @@ namespace {
 
 int DigitValue(char16_t unit, int base) {
   int value = -1;
-  if (unit >= u'0' && unit <= u'9') value = unit - u'0';
-  else if (unit >= u'a' && unit <= u'f') value = unit - u'a' + 10;
-  else if (unit >= u'A' && unit <= u'F') value = unit - u'A' + 10;
+  if (unit >= u'0' && unit <= u'9')
+    value = unit - u'0';
+  else if (unit >= u'a' && unit <= u'f')
+    value = unit - u'a' + 10;
+  else if (unit >= u'A' && unit <= u'F')
+    value = unit - u'A' + 10;
   return value < base ? value : -1;
 }
 
@@ -24,7 +27,8 @@ std::optional<int32_t> TryStrToInt(WideStringView text) {
   if (i < text.size() && (text[i] == u'$' || text[i] == u'x' || text[i] == u'X')) {
     base = 16;
     i += 1;
-  } else if (i + 1 < text.size() && text[i] == u'0' && (text[i + 1] == u'x' || text[i + 1] == u'X')) {
+  } else if (i + 1 < text.size() && text[i] == u'0' &&
+             (text[i + 1] == u'x' || text[i + 1] == u'X')) {
     base = 16;
     i += 2;
   }

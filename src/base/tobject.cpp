@@ -52,7 +52,8 @@ const TClass& TObject::StaticClass() {
 const TClass& TObject::ClassType() const { return StaticClass(); }
 
 WideString IdentityToken(uint32_t identity) {
-  return WideString{static_cast<char16_t>(identity & 0xFFFF), static_cast<char16_t>(identity >> 16)};
+  return WideString{static_cast<char16_t>(identity & 0xFFFF),
+                    static_cast<char16_t>(identity >> 16)};
 }
 
 void RegisterClass(const TClass& info, TGenericFactory factory) {

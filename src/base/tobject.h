@@ -56,17 +56,17 @@ WideString IdentityToken(uint32_t identity);
 inline WideString ObjectToken(const TObject* object) { return IdentityToken(object->Identity()); }
 
 // In a class body: declares the class-model members. In the source file: SW_CLASS_DEFINE.
-#define SW_CLASS(Self)                                         \
- public:                                                       \
-  static const TClass& StaticClass();                          \
-  const TClass& ClassType() const override;                    \
+#define SW_CLASS(Self)                      \
+ public:                                    \
+  static const TClass& StaticClass();       \
+  const TClass& ClassType() const override; \
   size_t InstanceSize() const override { return sizeof(Self); }
 
-#define SW_CLASS_DEFINE(Self, Parent)                              \
-  const TClass& Self::StaticClass() {                              \
-    static const TClass info{u"" #Self, &Parent::StaticClass()};   \
-    return info;                                                   \
-  }                                                                \
+#define SW_CLASS_DEFINE(Self, Parent)                            \
+  const TClass& Self::StaticClass() {                            \
+    static const TClass info{u"" #Self, &Parent::StaticClass()}; \
+    return info;                                                 \
+  }                                                              \
   const TClass& Self::ClassType() const { return StaticClass(); }
 
 // The registry of classes that can be created by name, filled once at start-up. `Factory` is

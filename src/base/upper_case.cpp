@@ -23,7 +23,8 @@ char16_t MapUnit(char16_t unit, wint_t (*map)(wint_t, locale_t)) {
   }
   if (unit >= 0xD800 && unit <= 0xDFFF) return unit;
   const wint_t mapped = map(unit, UnicodeLocale());
-  return mapped <= 0xFFFF && (mapped < 0xD800 || mapped > 0xDFFF) ? static_cast<char16_t>(mapped) : unit;
+  return mapped <= 0xFFFF && (mapped < 0xD800 || mapped > 0xDFFF) ? static_cast<char16_t>(mapped)
+                                                                  : unit;
 }
 
 WideString MapText(WideStringView text, wint_t (*map)(wint_t, locale_t)) {

@@ -22,8 +22,8 @@ WideString Utf8Decode(std::string_view bytes) {
     } else if (lead >= 0xE0 && lead <= 0xEF) {
       if (i + 2 >= bytes.size() || !IsContinuation(bytes[i + 1]) || !IsContinuation(bytes[i + 2]))
         return {};
-      const char16_t unit = static_cast<char16_t>(((lead & 0x0F) << 12) |
-                                                  ((bytes[i + 1] & 0x3F) << 6) | (bytes[i + 2] & 0x3F));
+      const char16_t unit = static_cast<char16_t>(
+          ((lead & 0x0F) << 12) | ((bytes[i + 1] & 0x3F) << 6) | (bytes[i + 2] & 0x3F));
       if (unit < 0x800) return {};  // overlong
       result.push_back(unit);
       i += 3;

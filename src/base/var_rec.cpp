@@ -45,6 +45,7 @@ WideString TVarRec::AsText() const {
 }
 
 WideString VarRecToStr(const TVarRec& value) {
-  if (!value.IsText()) Raise<EInvalidOperation>(u"Couldn't convert VarRec of type %d to string.", {int(value.Kind())});
+  if (!value.IsText())
+    Raise<EInvalidOperation>(u"Couldn't convert VarRec of type %d to string.", {int(value.Kind())});
   return value.AsText();
 }

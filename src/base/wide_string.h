@@ -7,7 +7,8 @@
 using WideString = std::u16string;
 using WideStringView = std::u16string_view;
 
-// Widens plain ASCII (or Latin-1) text unit by unit; for literals and numbers, not for file content.
+// Widens plain ASCII (or Latin-1) text unit by unit; for literals and numbers, not for file
+// content.
 WideString WideFromAscii(std::string_view text);
 
 // Decimal text of a number.

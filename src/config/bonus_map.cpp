@@ -9,7 +9,9 @@ SW_CLASS_DEFINE(TSWBonusMap, TObject)
 
 namespace {
 
-WideString BonusKey(const WideString& target, const WideString& name) { return target + u"=" + name; }
+WideString BonusKey(const WideString& target, const WideString& name) {
+  return target + u"=" + name;
+}
 
 template <class T>
 T& AddNew(TObjectHash& hash, const WideString& name) {
@@ -38,7 +40,9 @@ void TSWBonusBasket::SetValue(const WideString& providerToken, int32_t value) {
   ClearCache();
 }
 
-void TSWBonusBasket::RemoveProvider(const WideString& providerToken) { DeleteString(providerToken); }
+void TSWBonusBasket::RemoveProvider(const WideString& providerToken) {
+  DeleteString(providerToken);
+}
 
 int32_t TSWBonusBasket::Sum() {
   if (!sumValid_) {
@@ -53,7 +57,8 @@ int32_t TSWBonusBasket::Sum() {
 int32_t TSWBonusBasket::Max() {
   if (!maxValid_) {
     int32_t max = 0;
-    for (int i = 0; i < Count(); ++i) max = std::max(max, static_cast<const TSWBonusItem*>(Objects(i))->Value);
+    for (int i = 0; i < Count(); ++i)
+      max = std::max(max, static_cast<const TSWBonusItem*>(Objects(i))->Value);
     cachedMax_ = max;
     maxValid_ = true;
   }
@@ -102,7 +107,8 @@ int32_t TSWBonusMap::BonusMax(const TObject* target, const WideString& name, int
 void TSWBonusMap::RemoveProvider(const TObject* provider) {
   const WideString token = ObjectToken(provider);
   const std::lock_guard guard(lock_);
-  for (int i = 0; i < baskets_.Count(); ++i) static_cast<TSWBonusBasket*>(baskets_.Objects(i))->RemoveProvider(token);
+  for (int i = 0; i < baskets_.Count(); ++i)
+    static_cast<TSWBonusBasket*>(baskets_.Objects(i))->RemoveProvider(token);
 }
 
 TSWBonusSummary TSWBonusMap::Summary() const {

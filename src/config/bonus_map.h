@@ -60,8 +60,10 @@ class TSWBonusMap : public TObject {
   TSWBonusMap();
 
   // `target` is the target object's token.
-  void SetBonus(const WideString& target, const WideString& name, int32_t value, const TObject* provider);
-  void SetBonus(const TObject* target, const WideString& name, int32_t value, const TObject* provider);
+  void SetBonus(const WideString& target, const WideString& name, int32_t value,
+                const TObject* provider);
+  void SetBonus(const TObject* target, const WideString& name, int32_t value,
+                const TObject* provider);
   // `def` when the bonus was never set; a bonus whose providers all left is 0.
   int32_t BonusSum(const WideString& target, const WideString& name, int32_t def) const;
   int32_t BonusSum(const TObject* target, const WideString& name, int32_t def) const;

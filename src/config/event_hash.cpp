@@ -71,14 +71,17 @@ void TEventHash::RaiseEvent(const WideString& eventName, TObject* arg) {
   if (TEventHandlerList* list = FindList(eventName)) list->Dispatch(sender_, eventName, arg);
 }
 
-void TEventHash::RaiseObjectEvent(const TObject* source, const WideString& eventName, TObject* arg) {
+void TEventHash::RaiseObjectEvent(const TObject* source, const WideString& eventName,
+                                  TObject* arg) {
   AssignObjectEventKey(objectKey_, source, eventName);
   TEventHandlerList* list = FindList(objectKey_);
   if (!list) return;
   // The handlers need the key in storage that a nested raise does not overwrite: the entry's own
   // key when it is spelled as raised (as the game always does), else a copy.
-  if (list->Key() == objectKey_) list->Dispatch(sender_, list->Key(), arg);
-  else list->Dispatch(sender_, WideString(objectKey_), arg);
+  if (list->Key() == objectKey_)
+    list->Dispatch(sender_, list->Key(), arg);
+  else
+    list->Dispatch(sender_, WideString(objectKey_), arg);
 }
 
 void TEventHash::ClearCallbacksOf(const TObject* object) {
@@ -100,7 +103,8 @@ void TEventHash::RemoveTrailOf(const WideString& token) {
     Raise<EInvalidOperation>(u"ClearCallbacksOf - unexpected class (%s) of object trail item.",
                              {found ? found->ClassName() : WideString(u"nil")});
   for (int i = 0; i < pairs->Count(); ++i)
-    RemoveHandler(pairs->Strings(i), static_cast<const TEventHashItem&>(*pairs->Objects(i)).Handler);
+    RemoveHandler(pairs->Strings(i),
+                  static_cast<const TEventHashItem&>(*pairs->Objects(i)).Handler);
   // Nothing reads a walked trail again; keeping it would only grow with every object that dies.
   trail_.Delete(index);
 }

@@ -18,7 +18,8 @@ class TEventHash : public TObject {
   // A handler already registered for the key is not added again. The handler must be bound to
   // an object: the trail is kept by that object's token.
   void AddHandler(const WideString& eventName, const TSWEventHandler& handler);
-  void AddObjectHandler(const TObject* source, const WideString& eventName, const TSWEventHandler& handler);
+  void AddObjectHandler(const TObject* source, const WideString& eventName,
+                        const TSWEventHandler& handler);
   // The key's entry stays, possibly empty; the trail is not touched.
   void RemoveHandler(const WideString& eventName, const TSWEventHandler& handler);
   // The position among the key's live handlers, or -1.

@@ -38,11 +38,13 @@ std::unique_ptr<TPngImage> NewAlphaImage(int width, int height) {
 
 void OverlayImage(const TPngImage& source, TPngImage& target, int x, int y) {
   if (!FitsInto(source, target, x, y))
-    Raise<EInvalidArgument>(u"OverlayImage: a %dx%d image at (%d, %d) does not fit into a %dx%d image.",
-                            {source.Width(), source.Height(), x, y, target.Width(), target.Height()});
+    Raise<EInvalidArgument>(
+        u"OverlayImage: a %dx%d image at (%d, %d) does not fit into a %dx%d image.",
+        {source.Width(), source.Height(), x, y, target.Width(), target.Height()});
   for (int row = 0; row < source.Height(); ++row) {
     const uint8_t* from = source.Row(row);
     uint8_t* to = target.Row(y + row) + static_cast<size_t>(x) * 4;
-    for (int column = 0; column < source.Width(); ++column) OverlayPixel(from + column * 4, to + column * 4);
+    for (int column = 0; column < source.Width(); ++column)
+      OverlayPixel(from + column * 4, to + column * 4);
   }
 }

@@ -99,7 +99,8 @@ const TMemIniFileW* TSWPackage::Lookup(WideStringView section, WideStringView ke
   return nullptr;
 }
 
-const TMemIniFileW* TSWPackage::FindIni(WideStringView section, WideStringView key, TVarArgs files) {
+const TMemIniFileW* TSWPackage::FindIni(WideStringView section, WideStringView key,
+                                        TVarArgs files) {
   WideString value;
   return Lookup(section, key, files, value);
 }

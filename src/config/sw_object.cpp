@@ -9,7 +9,8 @@
 SW_CLASS_DEFINE(TSWObject, TObject)
 
 void TSWObject::RaiseEvent(const WideString& name, TObject* arg) {
-  if (TSWConfig* config = GetConfig()) config->Events().RaiseObjectEvent(this, name, arg ? arg : this);
+  if (TSWConfig* config = GetConfig())
+    config->Events().RaiseObjectEvent(this, name, arg ? arg : this);
 }
 
 void TSWObject::Subscribe(const WideString& name, const TSWEventHandler& handler) {

@@ -116,9 +116,8 @@ TOwned<TSWAbility> MakeAbility(TSWConfig* config, const WideString& spec) {
 }
 
 void RegisterAbilityFamily() {
-  TSWAbilities::RegisterFamily(
-      {&TSWAbility::StaticClass(),
-       [](TSWConfig* config, const WideString& spec) -> TOwned<TSWObject> {
-         return MakeAbility(config, spec);
-       }});
+  TSWAbilities::RegisterFamily({&TSWAbility::StaticClass(),
+                                [](TSWConfig* config, const WideString& spec) -> TOwned<TSWObject> {
+                                  return MakeAbility(config, spec);
+                                }});
 }

@@ -115,8 +115,8 @@ bool TSWAbility_Spread::Blocks(const TSWMapCell& cell) const {
 void TSWAbility_Spread::Execute() {
   const int32_t damageDistance = ReadLevelInt(u"damage distance", level_);
   const int32_t damage = ReadLevelInt(u"damage", level_);
-  Firer()->Slots().Cell().HurtArea(damage, damageDistance,
-                                   TSWCellObjectFilter::Of<&TSWAbility_Spread::IsOtherPlayers>(this));
+  Firer()->Slots().Cell().HurtArea(
+      damage, damageDistance, TSWCellObjectFilter::Of<&TSWAbility_Spread::IsOtherPlayers>(this));
   ComputeTargets();
   if (Targets().Count() == 0) {
     EndFiring();

@@ -3,6 +3,7 @@
 // recharge countdown that follows every firing that ends, and auto-cast, which fires the
 // ability by itself on every tick on which it is ready and idle.
 #include <cstdint>
+
 #include "config/sw_object.h"
 
 class TSWAbility;

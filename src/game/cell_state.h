@@ -52,7 +52,8 @@ class TSWCellState : public TSWFlower {
   const TPngImage& ObjectImage(const WideString& name) const;
   // Draws `image` as entry `index` of `count` objects standing side by side in the cell whose
   // top-left is (x, y).
-  void PlaceImage(TCanvas& canvas, const TPngImage& image, int x, int y, int index, int count) const;
+  void PlaceImage(TCanvas& canvas, const TPngImage& image, int x, int y, int index,
+                  int count) const;
 
   int32_t paintDX_ = 0;
   int32_t paintDY_ = 0;
@@ -63,7 +64,9 @@ class TSWCellState : public TSWFlower {
   // The overlay: after `arg`, an affected cell, was painted, the objects of the own cell are
   // drawn again clipped to it; when the canvas cannot clip, the own cell is rendered in full.
   void OnAfterPaint(TSWConfig* sender, const WideString& eventName, TObject* arg);
-  TSWEventHandler OverlayHandler() { return TSWEventHandler::Of<&TSWCellState::OnAfterPaint>(this); }
+  TSWEventHandler OverlayHandler() {
+    return TSWEventHandler::Of<&TSWCellState::OnAfterPaint>(this);
+  }
   void WithdrawSubscriptions();
 
   std::unique_ptr<TCoordsList> affectedCells_;

@@ -14,7 +14,9 @@ class TSWFlower_Seed : public TSWSlotObject {
   // A seed of a weed shares a cell with a flower.
   WideString GetKind() const override { return SlotFor(flowerName_); }
   // The slot a seed of `flowerName` takes: a weed's seed shares a cell with a flower.
-  static WideString SlotFor(const WideString& flowerName) { return flowerName == u"weed" ? u"weed" : u"flower"; }
+  static WideString SlotFor(const WideString& flowerName) {
+    return flowerName == u"weed" ? u"weed" : u"flower";
+  }
   void CoverCells() override {}
   // Params[1] names the flower (mandatory), Params[2] is handed on to it. After the seed's own
   // loading: Growth from the section Name + " growth" (key FlowerName, else "*"; -1 when

@@ -84,7 +84,8 @@ void TSWGame::SetPaused(bool paused) {
 
 void TSWGame::CheckStartable() const {
   if (map_ == nullptr) Raise<EComponentError>(u"TSWGame wasn't assigned a TSWMap object.");
-  if (mapGenerator_ == nullptr) Raise<EComponentError>(u"TSWGame wasn't assigned a TSWMapGenerator object.");
+  if (mapGenerator_ == nullptr)
+    Raise<EComponentError>(u"TSWGame wasn't assigned a TSWMapGenerator object.");
   if (config_ && config_->TickMode() == tmRealTime && dispatcher_ == nullptr)
     Raise<EInvalidOperation>(u"TSWGame needs a dispatcher to run in real time.");
 }
@@ -132,16 +133,19 @@ std::unique_ptr<TSWGameDebugInfo> TSWGame::GetDebugInfo() const {
     info->RealTime = config_->TickMode() == tmRealTime;
 
     const TSWBonusSummary bonuses = config_->Bonuses().Summary();
-    for (const TSWBonusSummary::TKey& basket : bonuses.Keys) info->BonusBaskets.AddCounted(basket.Key, basket.Providers);
+    for (const TSWBonusSummary::TKey& basket : bonuses.Keys)
+      info->BonusBaskets.AddCounted(basket.Key, basket.Providers);
     info->BonusProviders = bonuses.TotalProviders;
 
     const TEventHash& events = config_->Events();
-    for (int i = 0; i < events.Count(); ++i) info->EventHandlers.AddCounted(events.Strings(i), events.HandlerCount(i));
+    for (int i = 0; i < events.Count(); ++i)
+      info->EventHandlers.AddCounted(events.Strings(i), events.HandlerCount(i));
 
     TObjectHash& players = config_->Players();
     for (int i = 0; i < players.Count(); ++i)
       if (const TSWPlayer* player = As<TSWPlayer>(players.Objects(i)))
-        info->PlayerLines.Add(Format(u"%s=m%d +%d", {players.Strings(i), player->Mana(), player->ManaPerTick()}));
+        info->PlayerLines.Add(
+            Format(u"%s=m%d +%d", {players.Strings(i), player->Mana(), player->ManaPerTick()}));
   }
   if (map_) {
     map_->SaveClickMap(info->ClickMap);
@@ -152,7 +156,8 @@ std::unique_ptr<TSWGameDebugInfo> TSWGame::GetDebugInfo() const {
     const TObjectHash& cache = package->Cache();
     for (int i = 0; i < cache.Count(); ++i) {
       const TObject* item = cache.Objects(i);
-      info->Resources.AddCounted(cache.Strings(i), item ? static_cast<int32_t>(item->InstanceSize()) : 0);
+      info->Resources.AddCounted(cache.Strings(i),
+                                 item ? static_cast<int32_t>(item->InstanceSize()) : 0);
     }
   }
   if (map_) info->MapCellsMemory = static_cast<int32_t>(map_->MemorySize());

@@ -3,8 +3,8 @@
 // eight neighbours of each cell, stops at blocked cells, and takes a diagonal step only when
 // one of the two cells beside it is open. Its depth-first order is part of the rules: a cell
 // reached first along a longer path is not expanded again when a shorter path reaches it.
-#include "base/tobject.h"
 #include "base/bound_method.h"
+#include "base/tobject.h"
 
 class TCoordsList;
 class TSWBasicMap;

@@ -57,7 +57,8 @@ int32_t TSWPlayer::ManaPerTick() const {
 TPlayerInsight TSWPlayer::Insight() const {
   const int32_t bonus = config_ ? config_->Bonuses().BonusMax(this, u"Insight", 0) : 0;
   // Bonus data beyond the highest level must not make a value outside the enumeration.
-  return static_cast<TPlayerInsight>(std::min<int32_t>(std::max<int32_t>(bonus, baseInsight_), piCoOwner));
+  return static_cast<TPlayerInsight>(
+      std::min<int32_t>(std::max<int32_t>(bonus, baseInsight_), piCoOwner));
 }
 
 WideString TSWPlayer::GetCaption() const {

@@ -139,8 +139,8 @@ TPngImage& TSWMapCell::Image(WideStringView name) const {
   return config->RequirePackage().Image(name);
 }
 
-TOwned<TSWMapCell> CreateMapCell(const TRegisteredClass& cellClass, TSWMapCells* cells,
-                                          int x, int y) {
+TOwned<TSWMapCell> CreateMapCell(const TRegisteredClass& cellClass, TSWMapCells* cells, int x,
+                                 int y) {
   const auto factory = reinterpret_cast<TSWMapCellFactory>(cellClass.Factory);
   return TOwned<TSWMapCell>(factory(cells, x, y));
 }

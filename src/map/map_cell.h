@@ -141,5 +141,5 @@ void RegisterMapCellClass() {
 }
 
 // A new cell of a class registered by RegisterMapCellClass.
-TOwned<TSWMapCell> CreateMapCell(const TRegisteredClass& cellClass, TSWMapCells* cells,
-                                          int x, int y);
+TOwned<TSWMapCell> CreateMapCell(const TRegisteredClass& cellClass, TSWMapCells* cells, int x,
+                                 int y);

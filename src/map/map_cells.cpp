@@ -30,9 +30,11 @@ TSWMapCells::TSWMapCells(TSWBasicMap* map) : map_(map) { Resize(); }
 TSWMapCells::~TSWMapCells() = default;
 
 void TSWMapCells::CheckSide(int32_t value, const char16_t* side) {
-  if (value < 1) Raise<EInvalidArgument>(u"Map %s must be at least 1 - but %d was given.", {side, value});
+  if (value < 1)
+    Raise<EInvalidArgument>(u"Map %s must be at least 1 - but %d was given.", {side, value});
   if (value > kMaxSide)
-    Raise<EInvalidArgument>(u"Map %s must be at most %d - but %d was given.", {side, kMaxSide, value});
+    Raise<EInvalidArgument>(u"Map %s must be at most %d - but %d was given.",
+                            {side, kMaxSide, value});
 }
 
 void TSWMapCells::SetCellsX(int32_t cellsX) {

@@ -2,8 +2,8 @@
 
 #include "platform/periodic_timer.h"
 
-TDispatchedTimer::TDispatchedTimer(TUiDispatcher& dispatcher, int periodMs, int resolutionMs, TUiWork handler,
-                                   void* context)
+TDispatchedTimer::TDispatchedTimer(TUiDispatcher& dispatcher, int periodMs, int resolutionMs,
+                                   TUiWork handler, void* context)
     : dispatcher_(dispatcher),
       handler_(handler),
       context_(context),
@@ -19,7 +19,9 @@ void TDispatchedTimer::DiscardPending() { dispatcher_.Withdraw(this); }
 
 void TDispatchedTimer::PeriodElapsed() { dispatcher_.Post(&TDispatchedTimer::Deliver, this); }
 
-void TDispatchedTimer::OnTimer(void* self) noexcept { static_cast<TDispatchedTimer*>(self)->PeriodElapsed(); }
+void TDispatchedTimer::OnTimer(void* self) noexcept {
+  static_cast<TDispatchedTimer*>(self)->PeriodElapsed();
+}
 
 void TDispatchedTimer::Deliver(void* self) {
   const auto* timer = static_cast<TDispatchedTimer*>(self);

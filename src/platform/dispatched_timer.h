@@ -11,7 +11,8 @@ class TDispatchedTimer {
  public:
   // Starts the periodic timer (see StartPeriodicTimer); a period of 0 or less starts none, and
   // Handle() is then 0. The dispatcher must outlive the timer.
-  TDispatchedTimer(TUiDispatcher& dispatcher, int periodMs, int resolutionMs, TUiWork handler, void* context);
+  TDispatchedTimer(TUiDispatcher& dispatcher, int periodMs, int resolutionMs, TUiWork handler,
+                   void* context);
   // UI thread: stops the timer, then withdraws its periods still queued in the dispatcher.
   ~TDispatchedTimer();
   TDispatchedTimer(const TDispatchedTimer&) = delete;

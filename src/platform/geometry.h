@@ -27,8 +27,8 @@ struct TRect {
 
   // The pixels both hold; an empty rectangle when they share none.
   static TRect Intersection(const TRect& a, const TRect& b) {
-    const TRect common{std::max(a.Left, b.Left), std::max(a.Top, b.Top),
-                       std::min(a.Right, b.Right), std::min(a.Bottom, b.Bottom)};
+    const TRect common{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
+                       std::min(a.Bottom, b.Bottom)};
     return common.IsEmpty() ? TRect{} : common;
   }
 

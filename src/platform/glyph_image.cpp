@@ -21,15 +21,15 @@ int RoundExtended(long double value) { return static_cast<int>(std::nearbyint(va
 // The pixel the flood fill of the pie starts from.
 //
 // The clock seeds its fill at (W2, 2), which lies on or right beside the first radius, so whether
-// the seed is on the outline depends on the rasterisation. Here the first radius runs from the centre pixel
-// (W2, H2) to the top of the ellipse, which for every width is the column W2 itself, so (W2, 2)
-// is black (for heights of 4 or more): a fill from it would fill nothing, and the clock would be
-// the outline alone. The clock is meant to be the filled sector, outline included, so the fill
-// starts instead from the white pixel nearest to (W2, 2) (Euclidean distance, ties to the smaller
-// row, then the smaller column) that the outline encloses; (W2, 2) itself whenever it is white and
-// enclosed. Being enclosed, the fill never leaks out of the pie. In practice this is (W2 + 1, 2) or
-// a pixel right beside it. A pie too small or too thin to enclose any white pixel is not filled:
-// its outline is its black part.
+// the seed is on the outline depends on the rasterisation. Here the first radius runs from the
+// centre pixel (W2, H2) to the top of the ellipse, which for every width is the column W2 itself,
+// so (W2, 2) is black (for heights of 4 or more): a fill from it would fill nothing, and the clock
+// would be the outline alone. The clock is meant to be the filled sector, outline included, so the
+// fill starts instead from the white pixel nearest to (W2, 2) (Euclidean distance, ties to the
+// smaller row, then the smaller column) that the outline encloses; (W2, 2) itself whenever it is
+// white and enclosed. Being enclosed, the fill never leaks out of the pie. In practice this is (W2
+// + 1, 2) or a pixel right beside it. A pie too small or too thin to enclose any white pixel is not
+// filled: its outline is its black part.
 std::optional<TPoint> FillSeed(const TEllipsePie& pie, const TPixelMask& mask, TPoint near) {
   struct TCandidate {
     int64_t Distance;

@@ -74,13 +74,14 @@ TTimerRegistry& Registry() {
 
 }  // namespace
 
-uint32_t StartPeriodicTimer(int periodMs, int /*resolutionMs*/, TTimerCallback callback, void* user) {
+uint32_t StartPeriodicTimer(int periodMs, int /*resolutionMs*/, TTimerCallback callback,
+                            void* user) {
   if (periodMs <= 0) return 0;
   TTimerRegistry& registry = Registry();
   std::lock_guard<std::mutex> lock(registry.lock);
   const uint32_t handle = registry.FreeHandle();
-  registry.timers.emplace(handle,
-                          std::make_unique<TPeriodicTimer>(std::chrono::milliseconds(periodMs), callback, user));
+  registry.timers.emplace(handle, std::make_unique<TPeriodicTimer>(
+                                      std::chrono::milliseconds(periodMs), callback, user));
   return handle;
 }
 

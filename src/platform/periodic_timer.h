@@ -23,6 +23,6 @@ void StopPeriodicTimer(uint32_t handle);
 
 // The deadline after `previous`: one period later, or, when that is not after `now` any more,
 // the first whole period after `now`.
-std::chrono::steady_clock::time_point NextPeriodDeadline(std::chrono::steady_clock::time_point previous,
-                                                         std::chrono::milliseconds period,
-                                                         std::chrono::steady_clock::time_point now);
+std::chrono::steady_clock::time_point NextPeriodDeadline(
+    std::chrono::steady_clock::time_point previous, std::chrono::milliseconds period,
+    std::chrono::steady_clock::time_point now);

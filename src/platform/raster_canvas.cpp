@@ -20,8 +20,8 @@ TRgba BlendOver(TRgba source, TRgba target) {
   auto channel = [&](uint8_t s, uint8_t t) {
     return DivideRounded(s * sourceWeight + t * targetWeight, total);
   };
-  return {channel(source.R, target.R), channel(source.G, target.G),
-          channel(source.B, target.B), DivideRounded(total, 255)};
+  return {channel(source.R, target.R), channel(source.G, target.G), channel(source.B, target.B),
+          DivideRounded(total, 255)};
 }
 
 TRgba OpaqueColor(TColor color) { return {RedOf(color), GreenOf(color), BlueOf(color), 255}; }
@@ -43,8 +43,7 @@ void TRasterCanvas::FillRect(const TRect& rect, TColor color) {
   const TRect area = TRect::Intersection(rect, clip_);
   const TRgba fill = OpaqueColor(color);
   for (int row = area.Top; row < area.Bottom; ++row)
-    for (int column = area.Left; column < area.Right; ++column)
-      target_.SetPixel(column, row, fill);
+    for (int column = area.Left; column < area.Right; ++column) target_.SetPixel(column, row, fill);
 }
 
 void TRasterCanvas::DrawText(int x, int y, const WideString& text, TColor color) {

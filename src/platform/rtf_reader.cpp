@@ -74,10 +74,14 @@ char16_t DecodeByte(uint8_t byte, int codePage) {
 // The code page a font's \fcharset stands for; 0 when the document's code page applies.
 int CodePageOfCharset(int charset) {
   switch (charset) {
-    case 0: return 1252;
-    case 238: return 1250;
-    case 204: return 1251;
-    default: return 0;
+    case 0:
+      return 1252;
+    case 238:
+      return 1250;
+    case 204:
+      return 1251;
+    default:
+      return 0;
   }
 }
 
@@ -118,7 +122,7 @@ size_t Utf8SequenceAt(std::string_view bytes, size_t pos, char32_t& code) {
 // Control words
 
 enum class TWordKind {
-  Character,       // puts Value into the text
+  Character,  // puts Value into the text
   ParagraphEnd,
   ParagraphReset,  // \pard
   PlainFormat,     // \plain
@@ -447,10 +451,14 @@ class TRtfReader {
     while (digits < 2 && pos_ < bytes_.size()) {
       const char c = bytes_[pos_];
       int digit;
-      if (c >= '0' && c <= '9') digit = c - '0';
-      else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-      else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-      else break;
+      if (c >= '0' && c <= '9')
+        digit = c - '0';
+      else if (c >= 'a' && c <= 'f')
+        digit = c - 'a' + 10;
+      else if (c >= 'A' && c <= 'F')
+        digit = c - 'A' + 10;
+      else
+        break;
       value = value * 16 + digit;
       ++digits;
       ++pos_;
@@ -598,8 +606,10 @@ class TRtfReader {
         if (!state.Char.Hidden) AddToParagraph(c);
         break;
       case TDestination::FontTable:
-        if (c == u';') FinishFontName();
-        else fontName_ += c;
+        if (c == u';')
+          FinishFontName();
+        else
+          fontName_ += c;
         break;
       case TDestination::ColorTable:
         if (c == u';') {

@@ -49,9 +49,9 @@ struct TRichFormat {
   bool Italic = false;
   bool Underline = false;
   bool Strike = false;
-  double FontSize = 12;               // in points; `\fs24` is the RTF default
-  std::optional<TRichColor> Color;    // none: the automatic (default) text colour
-  WideString FontName;                // empty: the font table does not name the run's font
+  double FontSize = 12;             // in points; `\fs24` is the RTF default
+  std::optional<TRichColor> Color;  // none: the automatic (default) text colour
+  WideString FontName;              // empty: the font table does not name the run's font
   friend bool operator==(const TRichFormat&, const TRichFormat&) = default;
 };
 

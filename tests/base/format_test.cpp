@@ -1,8 +1,8 @@
+#include "base/format.h"
+
 #include <gtest/gtest.h>
 
-
 #include "base/errors.h"
-#include "base/format.h"
 #include "base/int_parse.h"
 
 TEST(Format, IntegersWithWidthPrecisionAndAlignment) {
@@ -78,4 +78,3 @@ TEST(IntParse, SignsPrefixesAndLimits) {
     EXPECT_EQ(e.Message(), u"'abc' is not a valid integer value");
   }
 }
-

@@ -11,12 +11,12 @@ TEST(Utf8, DecodesUpToThreeBytesAndKeepsTheByteOrderMark) {
 }
 
 TEST(Utf8, AnyMalformedSequenceEmptiesTheWholeText) {
-  EXPECT_EQ(Utf8Decode("caf\xE9 au lait"), u"");       // lone Latin-1 byte
-  EXPECT_EQ(Utf8Decode("ok\xE2\x82"), u"");             // truncated at the end
-  EXPECT_EQ(Utf8Decode("\xF0\x9F\x98\x80"), u"");       // four-byte sequence
-  EXPECT_EQ(Utf8Decode("\xC0\x80"), u"");               // overlong NUL
-  EXPECT_EQ(Utf8Decode("\xE0\x80\x80"), u"");           // overlong three-byte form
-  EXPECT_EQ(Utf8Decode("\x80"), u"");                   // continuation as lead
+  EXPECT_EQ(Utf8Decode("caf\xE9 au lait"), u"");   // lone Latin-1 byte
+  EXPECT_EQ(Utf8Decode("ok\xE2\x82"), u"");        // truncated at the end
+  EXPECT_EQ(Utf8Decode("\xF0\x9F\x98\x80"), u"");  // four-byte sequence
+  EXPECT_EQ(Utf8Decode("\xC0\x80"), u"");          // overlong NUL
+  EXPECT_EQ(Utf8Decode("\xE0\x80\x80"), u"");      // overlong three-byte form
+  EXPECT_EQ(Utf8Decode("\x80"), u"");              // continuation as lead
 }
 
 TEST(Utf8, EncodingRoundTripsEveryCodeUnitIncludingSurrogates) {

@@ -1,9 +1,10 @@
+#include "base/tobject.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <set>
 
-#include "base/tobject.h"
 #include "base/upper_case.h"
 
 namespace {

@@ -28,7 +28,8 @@ int TAllocationCount::Made() const { return tMade; }
 
 // AddressSanitizer owns operator new and checks that new and delete match; replacing them would
 // blind it for every test, so its allocator's hook does the counting instead.
-extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*mallocHook)(const volatile void*, size_t),
+extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*mallocHook)(const volatile void*,
+                                                                            size_t),
                                                          void (*freeHook)(const volatile void*));
 
 namespace {

@@ -76,7 +76,8 @@ TEST(BonusMap, ConcurrentWritersAndReadersSeeWholeChanges) {
   TSWBonusMap bonuses;
   TObject player;
   std::vector<std::unique_ptr<TObject>> providers;
-  for (int i = 0; i < kWriters * kProvidersEach; ++i) providers.push_back(std::make_unique<TObject>());
+  for (int i = 0; i < kWriters * kProvidersEach; ++i)
+    providers.push_back(std::make_unique<TObject>());
 
   std::atomic<bool> writing{true};
   std::atomic<bool> readsInOrder{true};

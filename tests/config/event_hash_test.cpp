@@ -105,7 +105,8 @@ TEST(BoundMethod, EqualWhenMethodAndObjectAreEqual) {
 
 TEST_F(EventHashTest, HandlersRunNewestFirstAndRegisterOncePerKey) {
   auto a = Make("A"), b = Make("B"), c = Make("C");
-  for (TSubscriber* s : {a.get(), b.get(), c.get(), a.get()}) events.AddHandler(kTick, s->Handler());
+  for (TSubscriber* s : {a.get(), b.get(), c.get(), a.get()})
+    events.AddHandler(kTick, s->Handler());
   events.AddHandler(u"game start", a->Handler());
 
   EXPECT_EQ(events.IndexOfHandler(kTick, a->Handler()), 0);
@@ -196,7 +197,8 @@ TEST_F(EventHashTest, ClearCallbacksOfFailsOnATrailEntryThatIsNotAHash) {
     events.ClearCallbacksOf(panel.get());
     FAIL() << "no failure";
   } catch (const EInvalidOperation& error) {
-    EXPECT_EQ(error.Message(), u"ClearCallbacksOf - unexpected class (TEventHashItem) of object trail item.");
+    EXPECT_EQ(error.Message(),
+              u"ClearCallbacksOf - unexpected class (TEventHashItem) of object trail item.");
   }
   events.Trail().Clear();  // the panel's destructor clears its callbacks once more
 }
@@ -246,7 +248,8 @@ TEST_F(EventHashTest, HandlersAddedDuringADispatchRunFromTheNextRaiseOn) {
 TEST_F(EventHashTest, RemovingTheEntryDuringItsDispatchSkipsTheRest) {
   auto a = Make("A"), b = Make("B"), c = Make("C");
   auto cell = Make("cell");
-  for (TSubscriber* s : {a.get(), b.get(), c.get()}) events.AddObjectHandler(cell.get(), u"after paint", s->Handler());
+  for (TSubscriber* s : {a.get(), b.get(), c.get()})
+    events.AddObjectHandler(cell.get(), u"after paint", s->Handler());
   c->Action = [&] { cell.reset(); };
   const WideString key = ObjectToken(cell.get()) + u"=after paint";
 
@@ -256,10 +259,13 @@ TEST_F(EventHashTest, RemovingTheEntryDuringItsDispatchSkipsTheRest) {
 
   // The same from inside a nested raise of that entry: both dispatches stop.
   cell = Make("cell");
-  for (TSubscriber* s : {a.get(), b.get(), c.get()}) events.AddObjectHandler(cell.get(), u"after paint", s->Handler());
+  for (TSubscriber* s : {a.get(), b.get(), c.get()})
+    events.AddObjectHandler(cell.get(), u"after paint", s->Handler());
   c->Action = [&] {
-    if (calls.size() == 1) events.RaiseObjectEvent(cell.get(), u"after paint", nullptr);
-    else cell.reset();
+    if (calls.size() == 1)
+      events.RaiseObjectEvent(cell.get(), u"after paint", nullptr);
+    else
+      cell.reset();
   };
   events.RaiseObjectEvent(cell.get(), u"after paint", nullptr);
   EXPECT_EQ(TakeCalls(), "C C");
@@ -353,7 +359,9 @@ TEST(EventHashDispatch, AllocatesNothing) {
   EXPECT_EQ(made, 0);
   EXPECT_EQ(subscribers[1]->Calls, 4);
   EXPECT_EQ(events.IndexOfHandler(kTick, subscribers[1]->Handler()), -1);
-  EXPECT_EQ(events.IndexOfHandler(ObjectToken(&cell) + u"=" + beforePaint, subscribers[1]->Handler()), -1);
+  EXPECT_EQ(
+      events.IndexOfHandler(ObjectToken(&cell) + u"=" + beforePaint, subscribers[1]->Handler()),
+      -1);
   {
     const TAllocationCount count;
     const auto probe = std::make_unique<int>(1);

@@ -34,7 +34,8 @@ TEST(ImageComposeTest, SourceMustLieInsideTheTarget) {
     OverlayImage(*source, *target, 3, 1);
     ADD_FAILURE() << "no error";
   } catch (const EInvalidArgument& error) {
-    EXPECT_EQ(error.Message(), u"OverlayImage: a 2x2 image at (3, 1) does not fit into a 4x3 image.");
+    EXPECT_EQ(error.Message(),
+              u"OverlayImage: a 2x2 image at (3, 1) does not fit into a 4x3 image.");
   }
   EXPECT_THROW(OverlayImage(*source, *target, -1, 0), EInvalidArgument);
   EXPECT_THROW(OverlayImage(*source, *target, 0, 2), EInvalidArgument);

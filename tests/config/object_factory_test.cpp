@@ -41,9 +41,12 @@ TEST(ParseDurationTest, SuffixesMultiplyAndAnythingElseFails) {
   EXPECT_EQ(ParseDuration(u"5m"), 300);
   EXPECT_EQ(ParseDuration(u"90"), 90);
   EXPECT_EQ(ParseDuration(u"-1m"), -60);
-  EXPECT_EQ(ErrorOf<EConvertError>([] { ParseDuration(u"1s"); }), u"'1s' is not a valid integer value");
-  EXPECT_EQ(ErrorOf<EConvertError>([] { ParseDuration(u"2H"); }), u"'2H' is not a valid integer value");
-  EXPECT_EQ(ErrorOf<EConvertError>([] { ParseDuration(u"h"); }), u"'' is not a valid integer value");
+  EXPECT_EQ(ErrorOf<EConvertError>([] { ParseDuration(u"1s"); }),
+            u"'1s' is not a valid integer value");
+  EXPECT_EQ(ErrorOf<EConvertError>([] { ParseDuration(u"2H"); }),
+            u"'2H' is not a valid integer value");
+  EXPECT_EQ(ErrorOf<EConvertError>([] { ParseDuration(u"h"); }),
+            u"'' is not a valid integer value");
   EXPECT_EQ(ErrorOf<EConvertError>([] { ParseDuration(u""); }), u"'' is not a valid integer value");
   EXPECT_EQ(ErrorOf<EConvertError>([] { ParseDuration(u"1000000h"); }),
             u"'1000000h' is not a valid integer value");

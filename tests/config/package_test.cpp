@@ -82,13 +82,18 @@ TEST_F(PackageTest, FileListOrderAndMarkers) {
 
   // A key present with an empty value stops the search there.
   EXPECT_EQ(package.ReadStr(u"Bean", u"Cost", {u"MAP", u"abilities"}), u"");
-  EXPECT_EQ(ErrorOf<EConvertError>([&] { package.ReadInt(u"Bean", u"Cost", {u"MAP", u"abilities"}); }),
+  EXPECT_EQ(ErrorOf<EConvertError>([&] {
+              package.ReadInt(u"Bean", u"Cost", {u"MAP", u"abilities"});
+            }),
             u"Property Cost of [Bean] must be a number - but  was given.");
 
-  EXPECT_EQ(ErrorOf<EStringListError>(
-                [&] { package.ReadStr(u"Flower", u"Nowhere", {u"MAP", u"abilities", u"RAISE"}); }),
+  EXPECT_EQ(ErrorOf<EStringListError>([&] {
+              package.ReadStr(u"Flower", u"Nowhere", {u"MAP", u"abilities", u"RAISE"});
+            }),
             u"Couldn't find string property Nowhere of [Flower] defined in any config file.");
-  EXPECT_EQ(ErrorOf<EStringListError>([&] { package.ReadStr(u"Flower", u"HP", {u"RAISE", u"objects"}); }),
+  EXPECT_EQ(ErrorOf<EStringListError>([&] {
+              package.ReadStr(u"Flower", u"HP", {u"RAISE", u"objects"});
+            }),
             u"Couldn't find string property HP of [Flower] defined in any config file.");
   EXPECT_EQ(package.ReadStr(u"Flower", u"HP", {u"objects", u"RAISE"}), u"50");
 
@@ -100,10 +105,14 @@ TEST_F(PackageTest, FileListOrderAndMarkers) {
 TEST_F(PackageTest, MapEntryWithoutLoadedMapFileFails) {
   const WideString expected =
       u"Cannot read property HP of [Flower] from the map file: no map file is loaded.";
-  EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { package.ReadStr(u"Flower", u"HP", {u"MAP", u"objects"}); }),
+  EXPECT_EQ(ErrorOf<EInvalidOperation>([&] {
+              package.ReadStr(u"Flower", u"HP", {u"MAP", u"objects"});
+            }),
             expected);
   UseStore();
-  EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { package.ReadStr(u"Flower", u"HP", {u"MAP", u"objects"}); }),
+  EXPECT_EQ(ErrorOf<EInvalidOperation>([&] {
+              package.ReadStr(u"Flower", u"HP", {u"MAP", u"objects"});
+            }),
             expected);
   EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { package.FindSection(u"Levels", {u"MAP"}); }),
             u"Cannot look up section [Levels] in the map file: no map file is loaded.");
@@ -113,7 +122,9 @@ TEST_F(PackageTest, ReadStrFromTriesKeysInOrderAndPicksPieces) {
   const std::vector<TVarRec> objects = {u"objects"};
   EXPECT_EQ(package.ReadStrFrom(objects, u"Flower", {u"a", u"b"}), u"from b");
   EXPECT_EQ(package.ReadStrFrom(objects, u"Flower", {u"a", u"c"}), NoValue);
-  EXPECT_EQ(ErrorOf<EStringListError>([&] { package.ReadStrFrom(objects, u"Flower", {u"a", u"RAISE"}); }),
+  EXPECT_EQ(ErrorOf<EStringListError>([&] {
+              package.ReadStrFrom(objects, u"Flower", {u"a", u"RAISE"});
+            }),
             u"ReadStrFrom failed - couldn't find property from [Flower].");
   EXPECT_EQ(package.ReadStrFrom(objects, u"Flower", {u"b", u"RAISE"}), u"from b");
 
@@ -121,14 +132,17 @@ TEST_F(PackageTest, ReadStrFromTriesKeysInOrderAndPicksPieces) {
   EXPECT_EQ(package.ReadStrFrom(objects, u"Flower", {u"Growth"}, 1, u" "), u"5");
   EXPECT_EQ(package.ReadStrFrom(objects, u"Flower", {u"Growth"}, 2, u" "), u"8");
   EXPECT_EQ(package.ReadStrFrom(objects, u"Flower", {u"Growth"}, -1, u" "), u"3 5 8");
-  EXPECT_EQ(ErrorOf<EListError>([&] { package.ReadStrFrom(objects, u"Flower", {u"Growth"}, 3, u" "); }),
-            u"ReadStrFrom failed - index 3 was not found in value \"3 5 8\" of [Flower].");
-  EXPECT_EQ(ErrorOf<EListError>([&] { package.ReadStrFrom(objects, u"Flower", {u"Single"}, 1, u" "); }),
-            u"ReadStrFrom failed - index 1 was not found in value \"7\" of [Flower].");
+  EXPECT_EQ(
+      ErrorOf<EListError>([&] { package.ReadStrFrom(objects, u"Flower", {u"Growth"}, 3, u" "); }),
+      u"ReadStrFrom failed - index 3 was not found in value \"3 5 8\" of [Flower].");
+  EXPECT_EQ(
+      ErrorOf<EListError>([&] { package.ReadStrFrom(objects, u"Flower", {u"Single"}, 1, u" "); }),
+      u"ReadStrFrom failed - index 1 was not found in value \"7\" of [Flower].");
 
   EXPECT_EQ(package.ReadIntFrom(objects, u"Flower", {u"Pair"}, 0, u" "), 12);
-  EXPECT_EQ(ErrorOf<EConvertError>([&] { package.ReadIntFrom(objects, u"Flower", {u"Pair"}, 1, u" "); }),
-            u"Property from [Flower] must be a number - but x was given.");
+  EXPECT_EQ(
+      ErrorOf<EConvertError>([&] { package.ReadIntFrom(objects, u"Flower", {u"Pair"}, 1, u" "); }),
+      u"Property from [Flower] must be a number - but x was given.");
   EXPECT_EQ(package.ReadIntFrom(objects, u"Flower", {u"Nowhere"}, 1, u" "), -1);
 }
 

@@ -78,7 +78,9 @@ TEST_F(SwObjectTest, FreeIsRaisedWithTheWholeObjectBeforeItsHandlersAndBonusesGo
 
 TEST_F(SwObjectTest, RaiseEventPassesTheObjectWhenNoArgumentIsGiven) {
   struct Catcher : TObject {
-    void On(TSWConfig*, const WideString& eventName, TObject* arg) { Seen.push_back({eventName, arg}); }
+    void On(TSWConfig*, const WideString& eventName, TObject* arg) {
+      Seen.push_back({eventName, arg});
+    }
     std::vector<std::pair<WideString, TObject*>> Seen;
   } catcher;
   auto critter = MakeOwned<Critter>(&config, u"weed");
@@ -177,8 +179,7 @@ TEST_F(AbilitiesTest, OneAbilityPerSpecificationMadeThroughItsFactory) {
 }
 
 TEST_F(AbilitiesTest, LoadFromNeedsParamsAndDefaultsTheGlyphs) {
-  TOwned<TSWAbility> ability =
-      CreateAbility(*FindRegisteredClass(u"TSWAbility_Probe"), &config);
+  TOwned<TSWAbility> ability = CreateAbility(*FindRegisteredClass(u"TSWAbility_Probe"), &config);
   EXPECT_EQ(ErrorOf<EListError>([&] { ability->LoadFrom({}); }),
             u"TSWAbility_Probe.LoadFrom() was passed empty Params.");
   ability->LoadFrom({u"nameless"});
@@ -187,7 +188,8 @@ TEST_F(AbilitiesTest, LoadFromNeedsParamsAndDefaultsTheGlyphs) {
 }
 
 TEST_F(AbilitiesTest, FailedLoadingDestroysTheNewAbilityAndRegistersNothing) {
-  EXPECT_EQ(ErrorOf<EConvertError>([&] { config.Abilities().Get(u"failing"); }), u"failing cannot load.");
+  EXPECT_EQ(ErrorOf<EConvertError>([&] { config.Abilities().Get(u"failing"); }),
+            u"failing cannot load.");
   EXPECT_EQ(config.Abilities().Count(), 0);
   EXPECT_EQ(ErrorOf<EComponentError>([&] { config.Abilities().Get(u"rogue"); }),
             u"CreateFrom(rogue) failed because type rogue is unknown.");

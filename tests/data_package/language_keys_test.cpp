@@ -60,20 +60,20 @@ const std::vector<TFormatCase>& FormatCases() {
       {u"event: flower grown", {WideString(u"Bloomer")}, {u"Bloomer"}},
       {u"event: flower level up", {WideString(u"Melly"), 4}, {u"Melly", u"4"}},
       {u"event: flower died", {WideString(u"Weed")}, {u"Weed"}},
-      {u"event: flower died (reason)", {WideString(u"Seed"), WideString(u"too dry")},
+      {u"event: flower died (reason)",
+       {WideString(u"Seed"), WideString(u"too dry")},
        {u"Seed", u"too dry"}},
   };
   return cases;
 }
 
 // The kinds the game can create; each may show up in a panel or a log line.
-const char16_t* const kObjectKinds[] = {u"bean",  u"bloomer", u"fence", u"light",
-                                        u"melly", u"oracle",  u"path",  u"puddle",
+const char16_t* const kObjectKinds[] = {u"bean",  u"bloomer", u"fence",      u"light",
+                                        u"melly", u"oracle",  u"path",       u"puddle",
                                         u"seed",  u"shadow",  u"vegbloomer", u"weed"};
 const char16_t* const kAbilityKinds[] = {u"seed", u"vegetate", u"spread", u"removepath"};
 // The soil kinds, and a cell's terrain before a map file names it.
-const char16_t* const kTerrains[] = {u"null",  u"soil",    u"clay",
-                                     u"loamy", u"fertile", u"terrain"};
+const char16_t* const kTerrains[] = {u"null", u"soil", u"clay", u"loamy", u"fertile", u"terrain"};
 
 class ShippedLanguageTest : public testing::Test {
  protected:
@@ -125,11 +125,11 @@ TEST_F(ShippedLanguageTest, FormatsShowEveryArgumentThePanelsAndTheLogPass) {
 // The log shows "event: game start" and "event: path removed" as they stand, and names and
 // captions are never formatted: a "%" there would show up raw.
 TEST_F(ShippedLanguageTest, TextsShownAsTheyStandHoldNoFormatDirectives) {
-  std::vector<WideString> plain = {u"event: game start", u"event: path removed",
-                                   u"rip: bad soil for seed", u"cell info form: caption",
-                                   u"debug form: caption", u"cell info frame: HP",
-                                   u"cell info frame: mana", u"level gain: 1", u"level gain: 2",
-                                   u"level gain: more", u"level gain: max", u"autocast tip"};
+  std::vector<WideString> plain = {
+      u"event: game start",       u"event: path removed", u"rip: bad soil for seed",
+      u"cell info form: caption", u"debug form: caption", u"cell info frame: HP",
+      u"cell info frame: mana",   u"level gain: 1",       u"level gain: 2",
+      u"level gain: more",        u"level gain: max",     u"autocast tip"};
   for (const WideString kind : kObjectKinds) plain.push_back(u"flower: " + kind);
   for (const WideString& name : plain)
     EXPECT_EQ(config.Lang(name).find(u'%'), WideString::npos) << Narrow(name);

@@ -125,7 +125,8 @@ class ShippedRulesTest : public testing::Test {
       }
       if (kind == u"spread") {
         if (ability.ReadLevelInt(u"damage", use.Level) < 1) Fault(what, "no damage");
-        if (ability.ReadLevelInt(u"damage distance", use.Level) < 0) Fault(what, "no damage distance");
+        if (ability.ReadLevelInt(u"damage distance", use.Level) < 0)
+          Fault(what, "no damage distance");
       }
     } catch (const Exception& error) {
       Fault(what, error.what());
@@ -141,7 +142,8 @@ class ShippedRulesTest : public testing::Test {
   void CheckSeed(const WideString& flower) {
     const WideString what = u"seed of " + flower;
     try {
-      const int32_t growth = package.ReadIntFrom({u"MAP", u"objects"}, u"seed growth", {flower, u"*"});
+      const int32_t growth =
+          package.ReadIntFrom({u"MAP", u"objects"}, u"seed growth", {flower, u"*"});
       if (growth < 1) return Fault(what, "does not grow");
       const WideString requirement =
           package.ReadStrFrom({u"MAP", u"objects"}, u"seed soil req", {flower, u"*"});

@@ -68,9 +68,7 @@ AbilityFilesTest::AbilityFilesTest() {
                    "[removepath]\ncooldown=3 3\n");
 }
 
-AbilityTest::AbilityTest() {
-  map.SetGeometry({kCellSide, kCellSide, 0, 0, 4, 4});
-}
+AbilityTest::AbilityTest() { map.SetGeometry({kCellSide, kCellSide, 0, 0, 4, 4}); }
 
 void AbilityTest::StartGame(int width, int height, const std::string& extra) {
   folder.WriteFile("maps/field.ini", BoardText(width, height) + extra);

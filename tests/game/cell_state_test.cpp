@@ -69,7 +69,8 @@ TEST_F(CellStateTest, ACellStateNearTheEdgeCoversOnlyCellsOfTheMap) {
   ASSERT_EQ(edge.AffectedCells().Count(), 1);
   EXPECT_EQ(edge.AffectedCells().Coords(0), (TPoint{0, 0}));
   SlotsAt(0, 0).Add(u"fence", &owner);
-  EXPECT_EQ(static_cast<const TSWCellState&>(*SlotsAt(0, 0).Find(u"fence")).AffectedCells().Count(), 0);
+  EXPECT_EQ(static_cast<const TSWCellState&>(*SlotsAt(0, 0).Find(u"fence")).AffectedCells().Count(),
+            0);
 }
 
 TEST_F(CellStateTest, AfterACoveredCellIsPaintedTheObjectsAreDrawnAgainClippedToIt) {
@@ -104,9 +105,10 @@ TEST_F(CellStateTest, WhenTheCanvasCannotClipTheOwnCellIsRenderedInFull) {
   canvas.SetClipSupported(false);
 
   CellAt(3, 2).Render(canvas);
-  EXPECT_EQ(canvas.DrawnImages(), (std::vector<TDrawnImage>{{ImageOf(u"cell"), 553, 63},
-                                                            {ImageOf(u"cell"), 511, 82},
-                                                            {ImageOf(u"objects\\fence"), 558, 66}}));
+  EXPECT_EQ(canvas.DrawnImages(),
+            (std::vector<TDrawnImage>{{ImageOf(u"cell"), 553, 63},
+                                      {ImageOf(u"cell"), 511, 82},
+                                      {ImageOf(u"objects\\fence"), 558, 66}}));
   EXPECT_EQ(log.Events, (std::vector<TLoggedEvent>{{kEventBeforePaint, &CellAt(3, 3)},
                                                    {kEventAfterPaint, &CellAt(3, 3)}}));
 }

@@ -31,7 +31,15 @@ const std::vector<TPoint> kTwoThenThreeUp{{3, 2}, {3, 1}, {2, 2}, {2, 1}, {3, 2}
 
 const KindRow kKinds[] = {
     {u"shadow", u"TSWFlower_Shadow", u"light", 10, {23, -35}, true, u"", false, kTwoUp},
-    {u"shadow,dark", u"TSWFlower_Shadow", u"light", 10, {41, -43}, true, u" dark", false, kTwoThenThreeUp},
+    {u"shadow,dark",
+     u"TSWFlower_Shadow",
+     u"light",
+     10,
+     {41, -43},
+     true,
+     u" dark",
+     false,
+     kTwoThenThreeUp},
     {u"light", u"TSWFlower_Light", u"light", 5, {10, -9}, false, u"", false, kAbove},
     {u"light,bright", u"TSWFlower_Light", u"light", 5, {10, -9}, false, u"", false, kAbove},
     {u"puddle,deep", u"TSWFlower_Puddle", u"puddle", 5, {0, 0}, true, u" deep", false, kNone},
@@ -45,7 +53,15 @@ const KindRow kKinds[] = {
     {u"melly", u"TSWFlower_Melly", u"flower", 7, {0, -1}, false, u"", true, kNone},
     {u"oracle", u"TSWFlower_Oracle", u"flower", 7, {0, -4}, false, u"", true, kAboveAndLeft},
     {u"bean", u"TSWFlower_Bean", u"flower", 7, {0, -2}, false, u"", true, kAboveAndLeft},
-    {u"vegbloomer", u"TSWFlower_Vegbloomer", u"flower", 7, {0, -4}, false, u"", true, kAboveAndLeft},
+    {u"vegbloomer",
+     u"TSWFlower_Vegbloomer",
+     u"flower",
+     7,
+     {0, -4},
+     false,
+     u"",
+     true,
+     kAboveAndLeft},
 };
 
 std::vector<TPoint> CoordsOf(const TCoordsList& list) {

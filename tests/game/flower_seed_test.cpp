@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "base/utf8.h"
-
 #include "config/event_names.h"
 #include "game/objects_fixture.h"
 
@@ -67,9 +66,9 @@ TEST_F(FlowerSeedTest, ASeedSproutsOnTheTickItsHitPointsReachItsFlowers) {
   EXPECT_EQ(bloomer->ClassName(), u"TSWFlower_Bloomer");
   EXPECT_EQ(bloomer->Player(), &owner);
   EXPECT_EQ(bloomer->HP(), 100);
-  EXPECT_EQ(log.Events, (std::vector<TLoggedEvent>{{kEventFlowerGrown, &seed},
-                                                   {kEventSlotDelete, &seed},
-                                                   {kEventSlotAdd, bloomer}}));
+  EXPECT_EQ(log.Events,
+            (std::vector<TLoggedEvent>{
+                {kEventFlowerGrown, &seed}, {kEventSlotDelete, &seed}, {kEventSlotAdd, bloomer}}));
   // The seed's countdown went with it; the flower keeps its own.
   EXPECT_EQ(bloomer->TicksLeft(), 20);
 }

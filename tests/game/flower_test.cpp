@@ -253,8 +253,9 @@ TEST_F(FlowerTest, OnlyARiseInLevelIsAnnounced) {
 
 TEST_F(FlowerTest, AnUnreadableLevelLineFailsTheLoading) {
   folder.WriteFile("objects.ini", "[testbloom levels]\n3 1m\nsoon later\n");
-  EXPECT_EQ(ErrorOf<EConvertError>([&] { slots.Add(u"testbloom", player.get()); }),
-            u"Couldn't load level ticks from [testbloom levels] because soon later wasn't a number.");
+  EXPECT_EQ(
+      ErrorOf<EConvertError>([&] { slots.Add(u"testbloom", player.get()); }),
+      u"Couldn't load level ticks from [testbloom levels] because soon later wasn't a number.");
   EXPECT_TRUE(slots.IsFree(u"flower"));
   EXPECT_EQ(TestFlower::Alive, 0);
 }

@@ -20,12 +20,13 @@ void GameRecorder::OnStart(TObject* sender) {
 }
 
 int GameRecorder::CountOf(const WideString& name) const {
-  return static_cast<int>(
-      std::count_if(Events.begin(), Events.end(), [&](const TGameEvent& event) { return event.Name == name; }));
+  return static_cast<int>(std::count_if(
+      Events.begin(), Events.end(), [&](const TGameEvent& event) { return event.Name == name; }));
 }
 
 GameTest::GameTest() {
-  folder.WriteFile("maps/tiny.ini", "[General]\nName=Tiny\nWidth=2\nHeight=1\n[Tiles]\nY0=soil,clay\n");
+  folder.WriteFile("maps/tiny.ini",
+                   "[General]\nName=Tiny\nWidth=2\nHeight=1\n[Tiles]\nY0=soil,clay\n");
   recorder.Listen(config);
   game.SetOnStart(TNotifyEvent::Of<&GameRecorder::OnStart>(&recorder));
 }

@@ -70,7 +70,8 @@ TEST_F(GameTest, StartWithoutAMapFailsBeforeAnythingHappens) {
   game.SetMap(nullptr);
   config.SetTicks(7);
   config.Pause();
-  EXPECT_EQ(ErrorOf<EComponentError>([&] { game.Start(); }), u"TSWGame wasn't assigned a TSWMap object.");
+  EXPECT_EQ(ErrorOf<EComponentError>([&] { game.Start(); }),
+            u"TSWGame wasn't assigned a TSWMap object.");
   EXPECT_EQ(config.Ticks(), 7);
   EXPECT_TRUE(game.Paused());
   EXPECT_TRUE(recorder.Events.empty());
@@ -78,10 +79,12 @@ TEST_F(GameTest, StartWithoutAMapFailsBeforeAnythingHappens) {
 
   game.SetMap(&map);
   game.SetMapGenerator(nullptr);
-  EXPECT_EQ(ErrorOf<EComponentError>([&] { game.Start(); }), u"TSWGame wasn't assigned a TSWMapGenerator object.");
+  EXPECT_EQ(ErrorOf<EComponentError>([&] { game.Start(); }),
+            u"TSWGame wasn't assigned a TSWMapGenerator object.");
   game.SetMapGenerator(&loader);
   game.SetDispatcher(nullptr);
-  EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { game.Start(); }), u"TSWGame needs a dispatcher to run in real time.");
+  EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { game.Start(); }),
+            u"TSWGame needs a dispatcher to run in real time.");
   EXPECT_TRUE(recorder.Events.empty());
   EXPECT_EQ(map.CellsX(), 10);
 }
@@ -250,6 +253,7 @@ TEST_F(GameTest, DebugInfoSnapshotsTheRunningGame) {
   ASSERT_EQ(info->Resources.Count(), cache.Count());
   const int mapFile = info->Resources.IndexOf(u"maps\\tiny:ini");
   ASSERT_GE(mapFile, 0);
-  EXPECT_EQ(info->Resources.Counts(mapFile), static_cast<int32_t>(cache.Find(u"maps\\tiny:ini")->InstanceSize()));
+  EXPECT_EQ(info->Resources.Counts(mapFile),
+            static_cast<int32_t>(cache.Find(u"maps\\tiny:ini")->InstanceSize()));
   EXPECT_EQ(info->MapCellsMemory, static_cast<int32_t>(map.MemorySize()));
 }

@@ -36,7 +36,8 @@ void ObjectsTest::WriteImage(const std::string& name, int width, int height) {
   TTestPng image;
   image.Width = width;
   image.Height = height;
-  for (int i = 0; i < width * height; ++i) image.Samples.insert(image.Samples.end(), {1, 2, 3, 255});
+  for (int i = 0; i < width * height; ++i)
+    image.Samples.insert(image.Samples.end(), {1, 2, 3, 255});
   folder.WriteFile("images/" + name + ".png", EncodePng(image));
 }
 

@@ -20,7 +20,8 @@ class SoilCellsTest : public BoardTest {
   // The HP of an object named `name` (MaxHP from its section, 100 by default), set to `hp`,
   // after the cell raised "slot add" with it.
   int AfterSlotAdd(TSWMapCell& cell, const char16_t* name, int hp) {
-    TOwned<TSWFlower> object(static_cast<TSWFlower*>(NewFlower<TestPath>(&cell.Slots(), player.get())));
+    TOwned<TSWFlower> object(
+        static_cast<TSWFlower*>(NewFlower<TestPath>(&cell.Slots(), player.get())));
     object->LoadFrom({name});
     object->ExchangeHP(hp);
     cell.RaiseEvent(kEventSlotAdd, object.get());

@@ -64,10 +64,10 @@ TEST(Bitmap32, SetSizeClearsAndRefusesImpossibleSizes) {
 TEST(Bitmap32, FillRectCoversOnlyThePartInsideTheBitmap) {
   TBitmap32 bitmap;
   bitmap.SetSize(4, 3);
-  bitmap.FillRect({-5, 1, 2, 10}, 9);   // reaches past the left and bottom edges
-  bitmap.FillRect({3, -4, 40, 1}, 8);   // past the top and right edges
-  bitmap.FillRect({10, 0, 20, 3}, 7);   // wholly outside
-  bitmap.FillRect({2, 2, 1, 3}, 6);     // right before left: nothing
+  bitmap.FillRect({-5, 1, 2, 10}, 9);  // reaches past the left and bottom edges
+  bitmap.FillRect({3, -4, 40, 1}, 8);  // past the top and right edges
+  bitmap.FillRect({10, 0, 20, 3}, 7);  // wholly outside
+  bitmap.FillRect({2, 2, 1, 3}, 6);    // right before left: nothing
   const TColor expected[3][4] = {{0, 0, 0, 8}, {9, 9, 0, 0}, {9, 9, 0, 0}};
   for (int y = 0; y < 3; ++y)
     for (int x = 0; x < 4; ++x) EXPECT_EQ(bitmap.Pixel(x, y), expected[y][x]) << x << ", " << y;
@@ -87,6 +87,8 @@ TEST(Bitmap32, SavesAWindowsBmpBottomUpWithPaddedRows) {
   bitmap.SaveToStream(stream);
 
   using namespace std::string_literals;
+  // One field of the file per literal.
+  // clang-format off
   const std::string expected =
       "xy"
       // file header: "BM", file size 78, reserved, pixel data at 54
@@ -97,6 +99,7 @@ TEST(Bitmap32, SavesAWindowsBmpBottomUpWithPaddedRows) {
       // bottom row first, blue-green-red, padded from 9 to 12 bytes
       "\x43\x42\x41" "\x00\x00\x01" "\x63\x62\x61" "\0\0\0"
       "\x13\x12\x11" "\x23\x22\x21" "\x33\x32\x31" "\0\0\0"s;
+  // clang-format on
   ASSERT_EQ(expected.size(), 2u + 78u);
   EXPECT_EQ(stream.Bytes(), expected);
 }

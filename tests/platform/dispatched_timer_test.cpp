@@ -47,12 +47,14 @@ TEST(DispatchedTimerTest, RealPeriodsArePostedAndNoneOutlivesTheTimer) {
   int handled = 0;
   auto timer = std::make_unique<TDispatchedTimer>(dispatcher, 5, 0, &Bump, &handled);
   ASSERT_NE(timer->Handle(), 0u);
-  for (int waited = 0; dispatcher.PendingCount() < 2 && waited < 5000; ++waited) std::this_thread::sleep_for(1ms);
+  for (int waited = 0; dispatcher.PendingCount() < 2 && waited < 5000; ++waited)
+    std::this_thread::sleep_for(1ms);
   ASSERT_GE(dispatcher.PendingCount(), 2);
   EXPECT_GE(dispatcher.RunPending(), 2);
   EXPECT_GE(handled, 2);
 
-  for (int waited = 0; dispatcher.PendingCount() < 1 && waited < 5000; ++waited) std::this_thread::sleep_for(1ms);
+  for (int waited = 0; dispatcher.PendingCount() < 1 && waited < 5000; ++waited)
+    std::this_thread::sleep_for(1ms);
   const int before = handled;
   timer.reset();
   EXPECT_EQ(dispatcher.PendingCount(), 0);

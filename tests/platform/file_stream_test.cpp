@@ -1,7 +1,8 @@
+#include "platform/file_stream.h"
+
 #include <gtest/gtest.h>
 
 #include "base/errors.h"
-#include "platform/file_stream.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -50,8 +51,9 @@ TEST(FileStream, FailuresNameTheExpandedFileAndTheSystemsReason) {
   folder.MakeFolder("sub");
   const WideString missing = folder.NameOf("sub/../missing.txt");
   const WideString expandedMissing = folder.NameOf("missing.txt");
-  EXPECT_EQ(MessageOf<EFOpenError>(missing, TFileMode::OpenRead),
-            u"TFileStreamW: Cannot open file \"" + expandedMissing + u"\". No such file or directory");
+  EXPECT_EQ(
+      MessageOf<EFOpenError>(missing, TFileMode::OpenRead),
+      u"TFileStreamW: Cannot open file \"" + expandedMissing + u"\". No such file or directory");
   EXPECT_EQ(MessageOf<EFCreateError>(folder.NameOf("nowhere/new.txt"), TFileMode::Create),
             u"TFileStreamW: Cannot create file \"" + folder.NameOf("nowhere/new.txt") +
                 u"\". No such file or directory");

@@ -1,3 +1,5 @@
+#include "platform/files.h"
+
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -11,7 +13,6 @@
 
 #include "base/errors.h"
 #include "base/utf8.h"
-#include "platform/files.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -48,7 +49,8 @@ std::string FailureInChild(const std::function<void()>& action) {
   ::close(pipeEnds[1]);
   std::string message;
   char buffer[512];
-  for (ssize_t got; (got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;) message.append(buffer, got);
+  for (ssize_t got; (got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+    message.append(buffer, got);
   ::close(pipeEnds[0]);
   ::waitpid(child, nullptr, 0);
   return message;

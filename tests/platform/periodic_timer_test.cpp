@@ -28,7 +28,8 @@ void StopSelf(void* user) noexcept {
   try {
     StopPeriodicTimer(counter->Handle);
   } catch (const EInvalidOperation& error) {
-    counter->StopRefused = error.Message() == u"A periodic timer cannot be stopped from its own callback.";
+    counter->StopRefused =
+        error.Message() == u"A periodic timer cannot be stopped from its own callback.";
   }
 }
 

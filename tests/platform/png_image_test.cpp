@@ -1,10 +1,11 @@
+#include "platform/png_image.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "base/errors.h"
 #include "platform/memory_stream.h"
-#include "platform/png_image.h"
 #include "support/png_writer.h"
 
 namespace {
@@ -44,7 +45,8 @@ uint8_t Scaled(uint16_t sample) { return static_cast<uint8_t>(std::lround(sample
 std::vector<uint16_t> Pattern(size_t count, int depth) {
   std::vector<uint16_t> samples(count);
   const uint32_t mask = (1u << depth) - 1;
-  for (size_t i = 0; i < count; ++i) samples[i] = static_cast<uint16_t>((i * 2654435761u >> 7) & mask);
+  for (size_t i = 0; i < count; ++i)
+    samples[i] = static_cast<uint16_t>((i * 2654435761u >> 7) & mask);
   return samples;
 }
 
@@ -61,8 +63,11 @@ TEST(PngImage, PaletteWithTransparencyGivesPerPixelAlpha) {
   auto image = Decode(png);
   EXPECT_EQ(image->ColorType(), 3);
   EXPECT_EQ(image->BitDepth(), 2);
-  EXPECT_EQ(PixelsOf(*image), (std::vector<TRgba>{{10, 20, 30, 0}, {40, 50, 60, 128}, Opaque(70, 80, 90),
-                                                  Opaque(100, 110, 120), {40, 50, 60, 128}}));
+  EXPECT_EQ(PixelsOf(*image), (std::vector<TRgba>{{10, 20, 30, 0},
+                                                  {40, 50, 60, 128},
+                                                  Opaque(70, 80, 90),
+                                                  Opaque(100, 110, 120),
+                                                  {40, 50, 60, 128}}));
 }
 
 TEST(PngImage, GreyBelowEightBitsIsScaledToTheFullRange) {
@@ -77,7 +82,8 @@ TEST(PngImage, GreyBelowEightBitsIsScaledToTheFullRange) {
     auto image = Decode(png);
     ASSERT_EQ(image->Width(), 11);
     std::vector<TRgba> expected;
-    for (uint16_t s : png.Samples) expected.push_back(GreyPixel(Grey(s * 255 / ((1 << depth) - 1))));
+    for (uint16_t s : png.Samples)
+      expected.push_back(GreyPixel(Grey(s * 255 / ((1 << depth) - 1))));
     EXPECT_EQ(PixelsOf(*image), expected);
     EXPECT_EQ(image->BitDepth(), depth);
   }
@@ -92,8 +98,9 @@ TEST(PngImage, GreyTransparencyMatchesTheFullSixteenBitValue) {
   png.TransparentColor = {{0x1234, 0, 0}};
   auto image = Decode(png);
   // 0x1235 scales to the same 8-bit grey as the transparent 0x1234 but stays opaque.
-  EXPECT_EQ(PixelsOf(*image), (std::vector<TRgba>{GreyPixel(0), GreyPixel(255), GreyPixel(Scaled(0x1234), 0),
-                                                  GreyPixel(Scaled(0x1235))}));
+  EXPECT_EQ(PixelsOf(*image),
+            (std::vector<TRgba>{GreyPixel(0), GreyPixel(255), GreyPixel(Scaled(0x1234), 0),
+                                GreyPixel(Scaled(0x1235))}));
 
   png.BitDepth = 8;
   png.Samples = {0, 7, 8, 255};
@@ -128,12 +135,14 @@ TEST(PngImage, ColourImagesKeepTheirChannelsInOrder) {
   auto image = Decode(rgb);
   EXPECT_EQ(image->ColorType(), 2);
   EXPECT_EQ(image->BitDepth(), 16);
-  EXPECT_EQ(PixelsOf(*image), (std::vector<TRgba>{Opaque(255, 0, 128), {1, 2, 3, 0}, Opaque(1, 2, 3)}));
+  EXPECT_EQ(PixelsOf(*image),
+            (std::vector<TRgba>{Opaque(255, 0, 128), {1, 2, 3, 0}, Opaque(1, 2, 3)}));
 
   rgb.BitDepth = 8;
   rgb.TransparentColor.reset();
   rgb.Samples = {1, 2, 3, 4, 5, 6, 7, 8, 9};
-  EXPECT_EQ(PixelsOf(*Decode(rgb)), (std::vector<TRgba>{Opaque(1, 2, 3), Opaque(4, 5, 6), Opaque(7, 8, 9)}));
+  EXPECT_EQ(PixelsOf(*Decode(rgb)),
+            (std::vector<TRgba>{Opaque(1, 2, 3), Opaque(4, 5, 6), Opaque(7, 8, 9)}));
 
   TTestPng rgba;
   rgba.Width = 2;
@@ -142,7 +151,8 @@ TEST(PngImage, ColourImagesKeepTheirChannelsInOrder) {
   EXPECT_EQ(PixelsOf(*Decode(rgba)), (std::vector<TRgba>{{1, 2, 3, 4}, {250, 251, 252, 0}}));
   rgba.BitDepth = 16;
   rgba.Samples = {0x0100, 0x0200, 0x0300, 0xFFFF, 0xFFFF, 0, 0x7F7F, 0x4000};
-  EXPECT_EQ(PixelsOf(*Decode(rgba)), (std::vector<TRgba>{{1, 2, 3, 255}, {255, 0, 127, Scaled(0x4000)}}));
+  EXPECT_EQ(PixelsOf(*Decode(rgba)),
+            (std::vector<TRgba>{{1, 2, 3, 255}, {255, 0, 127, Scaled(0x4000)}}));
 }
 
 TEST(PngImage, InterlacedImagesDecodeToTheSamePixels) {
@@ -156,7 +166,8 @@ TEST(PngImage, InterlacedImagesDecodeToTheSamePixels) {
     const size_t channels = colorType == 2 ? 3 : colorType == 6 ? 4 : 1;
     png.Samples = Pattern(13 * 11 * channels, depth);
     if (colorType == 3)
-      for (int i = 0; i < 16; ++i) png.Palette.push_back({uint8_t(i), uint8_t(i * 9), uint8_t(255 - i)});
+      for (int i = 0; i < 16; ++i)
+        png.Palette.push_back({uint8_t(i), uint8_t(i * 9), uint8_t(255 - i)});
     auto plain = Decode(png);
     png.Interlaced = true;
     auto interlaced = Decode(png);
@@ -202,8 +213,9 @@ TEST(PngImage, BrokenDataFailsWithTheDecodersMessage) {
 TEST(PngImage, OversizedImagesAreRefusedAtTheHeader) {
   // Only a header: a decoder that went on would fail on the missing data, not the header.
   const std::string both = DecodeFailure(EncodePngHeader(20000, 20000));
-  EXPECT_EQ(both, "Invalid IHDR data (Image width exceeds user limit in IHDR; "
-                  "Image height exceeds user limit in IHDR)");
+  EXPECT_EQ(both,
+            "Invalid IHDR data (Image width exceeds user limit in IHDR; "
+            "Image height exceeds user limit in IHDR)");
   EXPECT_NE(DecodeFailure(EncodePngHeader(TPngImage::kMaxSide + 1, 1)).find("width exceeds"),
             std::string::npos);
   EXPECT_NE(DecodeFailure(EncodePngHeader(1, TPngImage::kMaxSide + 1)).find("height exceeds"),

@@ -21,13 +21,13 @@ constexpr TRgba kRed{255, 0, 0, 255};
 
 TEST(RasterCanvas, BlendsImagesSourceOverByTheirStraightAlpha) {
   auto target = Filled(4, 2, kBlue);
-  target->SetPixel(0, 1, {0, 0, 0, 0});          // transparent
-  target->SetPixel(1, 1, {0, 0, 255, 128});      // half-transparent blue
+  target->SetPixel(0, 1, {0, 0, 0, 0});      // transparent
+  target->SetPixel(1, 1, {0, 0, 255, 128});  // half-transparent blue
   target->SetPixel(2, 1, {10, 20, 30, 40});
   auto source = TPngImage::Blank(4, 2, TPngImage::kColorRgba, 8);
   source->SetPixel(0, 0, {255, 0, 0, 128});
-  source->SetPixel(1, 0, {0, 255, 0, 0});         // invisible: the target stays
-  source->SetPixel(2, 0, {255, 255, 255, 255});   // opaque: replaces
+  source->SetPixel(1, 0, {0, 255, 0, 0});        // invisible: the target stays
+  source->SetPixel(2, 0, {255, 255, 255, 255});  // opaque: replaces
   source->SetPixel(3, 0, {255, 0, 0, 1});
   source->SetPixel(0, 1, {255, 0, 0, 128});
   source->SetPixel(1, 1, {255, 0, 0, 128});
@@ -73,8 +73,8 @@ TEST(RasterCanvas, DrawingStaysInsideTheTargetAndTheClip) {
   EXPECT_EQ(target->Pixel(5, 1), filled);  // right of the inner clip
   EXPECT_EQ(target->Pixel(3, 1), kRed);
   EXPECT_EQ(target->Pixel(4, 1), kRed);
-  EXPECT_EQ(target->Pixel(2, 0), kBlue);   // left of the outer clip: untouched
-  EXPECT_EQ(target->Pixel(3, 2), kBlue);   // below it: untouched
+  EXPECT_EQ(target->Pixel(2, 0), kBlue);  // left of the outer clip: untouched
+  EXPECT_EQ(target->Pixel(3, 2), kBlue);  // below it: untouched
 
   canvas.FillRect({0, 3, 1, 4}, RgbColor(9, 8, 7));  // the restored clip lets drawing reach again
   EXPECT_EQ(target->Pixel(0, 3), (TRgba{9, 8, 7, 255}));

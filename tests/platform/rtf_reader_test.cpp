@@ -1,3 +1,5 @@
+#include "platform/rtf_reader.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -6,7 +8,6 @@
 #include <sstream>
 
 #include "base/utf8.h"
-#include "platform/rtf_reader.h"
 
 namespace {
 
@@ -187,7 +188,8 @@ TEST(RtfReader, DecodesEscapesCodePagesAndUnicode) {
 
 TEST(RtfReader, ShowsNothingOfSkippedDestinations) {
   const TRichDocument document = Read(
-      "{\\rtf1\\ansi{\\fonttbl{\\f0 Hidden Font;}}{\\*\\oldcolors{\\colortbl;\\red9\\green9\\blue9;}}"
+      "{\\rtf1\\ansi{\\fonttbl{\\f0 Hidden "
+      "Font;}}{\\*\\oldcolors{\\colortbl;\\red9\\green9\\blue9;}}"
       "{\\colortbl;\\red1\\green2\\blue3;}"
       "{\\stylesheet{\\s0 Normal Style;}}{\\info{\\title A title}{\\author Someone}}"
       "{\\*\\generator Riched20 10.0;}{\\*\\unknown{\\nested text} more}"

@@ -9,10 +9,14 @@ namespace {
 
 int ChannelsOf(int colorType) {
   switch (colorType) {
-    case PNG_COLOR_TYPE_RGB: return 3;
-    case PNG_COLOR_TYPE_GRAY_ALPHA: return 2;
-    case PNG_COLOR_TYPE_RGB_ALPHA: return 4;
-    default: return 1;
+    case PNG_COLOR_TYPE_RGB:
+      return 3;
+    case PNG_COLOR_TYPE_GRAY_ALPHA:
+      return 2;
+    case PNG_COLOR_TYPE_RGB_ALPHA:
+      return 4;
+    default:
+      return 1;
   }
 }
 
@@ -96,7 +100,8 @@ bool WritePng(png_structp png, png_infop info, TPrepared& prepared) {
 
 std::string Encode(const TTestPng& image, bool withPixels) {
   TPrepared prepared{&image, {}, {}};
-  for (const auto& entry : image.Palette) prepared.Palette.push_back({entry[0], entry[1], entry[2]});
+  for (const auto& entry : image.Palette)
+    prepared.Palette.push_back({entry[0], entry[1], entry[2]});
   std::vector<std::vector<uint8_t>> packed;
   const int rowSamples = image.Width * ChannelsOf(image.ColorType);
   if (withPixels) {

@@ -5,8 +5,8 @@
 #include <ostream>
 
 void PrintTo(const TDrawnImage& drawn, std::ostream* out) {
-  *out << "{image " << static_cast<const void*>(drawn.Image) << " at " << drawn.X << ", "
-       << drawn.Y << "}";
+  *out << "{image " << static_cast<const void*>(drawn.Image) << " at " << drawn.X << ", " << drawn.Y
+       << "}";
 }
 
 void TRecordingCanvas::DrawImage(int x, int y, const TPngImage& image) {

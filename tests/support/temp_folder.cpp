@@ -47,7 +47,9 @@ std::string TTempFolder::ReadFile(std::string_view relative) const {
   return bytes.str();
 }
 
-void TTempFolder::MakeFolder(std::string_view relative) const { fs::create_directory(PathOf(relative)); }
+void TTempFolder::MakeFolder(std::string_view relative) const {
+  fs::create_directory(PathOf(relative));
+}
 
 std::vector<std::string> TTempFolder::List(std::string_view relative) const {
   std::vector<std::string> names;

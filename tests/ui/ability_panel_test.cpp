@@ -15,14 +15,13 @@
 #include "game/ability.h"
 #include "game/ability_link.h"
 #include "game/ability_list.h"
+#include "game/flower.h"
 #include "game/game_session.h"
 #include "map/map_cell.h"
 #include "map/map_cell_slots.h"
 #include "support/png_writer.h"
 #include "support/temp_folder.h"
 #include "ui/widgets/png_speed_button.h"
-
-#include "game/flower.h"
 
 namespace {
 

@@ -11,6 +11,7 @@
 #include "base/errors.h"
 #include "config/config_store.h"
 #include "config/event_names.h"
+#include "game/flower.h"
 #include "game/game_session.h"
 #include "map/map_cell.h"
 #include "map/map_cell_slots.h"
@@ -24,8 +25,6 @@
 #include "ui/widgets/png_speed_button.h"
 #include "ui/widgets/shadow_label.h"
 #include "ui/windows/cell_info_form.h"
-
-#include "game/flower.h"
 
 namespace {
 

@@ -75,8 +75,8 @@ class PlayScenarioTest : public testing::Test {
   }
 
   TTempFolder folder;
-  TMainForm form{{QStringLiteral(SW_DATA_DIR),
-                  QString::fromStdString(folder.PathOf("settings.ini")), tmTurn}};
+  TMainForm form{
+      {QStringLiteral(SW_DATA_DIR), QString::fromStdString(folder.PathOf("settings.ini")), tmTurn}};
 };
 
 TEST_F(PlayScenarioTest, PlantASeedWithTheMouseAndFollowItFromTheLog) {

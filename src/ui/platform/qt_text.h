@@ -9,5 +9,6 @@ inline QString ToQString(WideStringView text) {
 }
 
 inline WideString ToWide(const QString& text) {
-  return WideString(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size()));
+  return WideString(reinterpret_cast<const char16_t*>(text.utf16()),
+                    static_cast<size_t>(text.size()));
 }

@@ -11,11 +11,10 @@
 #include "game/ability.h"
 #include "game/ability_link.h"
 #include "game/ability_list.h"
+#include "game/flower.h"
 #include "platform/png_image.h"
 #include "ui/platform/qt_text.h"
 #include "ui/widgets/png_speed_button.h"
-
-#include "game/flower.h"
 
 namespace {
 

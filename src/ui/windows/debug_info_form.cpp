@@ -23,10 +23,10 @@
 #include "config/package.h"
 #include "game/game.h"
 #include "platform/file_stream.h"
-#include "ui/platform/screen_placement.h"
 #include "ui/platform/app_paths.h"
 #include "ui/platform/png_qimage.h"
 #include "ui/platform/qt_text.h"
+#include "ui/platform/screen_placement.h"
 #include "ui/widgets/shadow_label.h"
 #include "ui/windows/debug_info_text.h"
 

@@ -10,8 +10,8 @@
 #include "base/utf8.h"
 #include "map/map_info.h"
 #include "platform/rtf_reader.h"
-#include "ui/platform/screen_placement.h"
 #include "ui/platform/qt_text.h"
+#include "ui/platform/screen_placement.h"
 #include "ui/widgets/rich_text_document.h"
 #include "ui/widgets/transparent_rich_edit.h"
 

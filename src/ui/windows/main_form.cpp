@@ -148,7 +148,8 @@ void TMainForm::CreateToolbar() {
   Panel1->setLineWidth(1);
   Panel1->setAutoFillBackground(true);
   // Each switch is a group of its own that may be all up; the debug button is a push button.
-  btnInfoOnHover = CreateToolButton(2, 1, u"ui/info on hover", tr("Show the cell under the pointer"));
+  btnInfoOnHover =
+      CreateToolButton(2, 1, u"ui/info on hover", tr("Show the cell under the pointer"));
   btnShowGrid = CreateToolButton(27, 2, u"ui/show grid", tr("Show the grid"));
   PNGSpeedButton3 = CreateToolButton(58, 3, u"ui/pause", tr("Pause"));
   PNGSpeedButton1 = CreateToolButton(90, 0, u"ui/debug", tr("Behind the scenes"));
@@ -313,9 +314,10 @@ void TMainForm::PNGSpeedButton1Click() {
 
 void TMainForm::LoadSettings() {
   const TCellInfoPlacement current = CellInfoPlacement();
-  SetCellInfoPlacement({settings_->ReadInteger(kGeneral, u"Cell info form X", current.X),
-                        settings_->ReadInteger(kGeneral, u"Cell info form Y", current.Y),
-                        settings_->ReadInteger(kGeneral, u"Cell info form height", current.Height)});
+  SetCellInfoPlacement(
+      {settings_->ReadInteger(kGeneral, u"Cell info form X", current.X),
+       settings_->ReadInteger(kGeneral, u"Cell info form Y", current.Y),
+       settings_->ReadInteger(kGeneral, u"Cell info form height", current.Height)});
   btnInfoOnHover->SetDown(settings_->ReadBool(kGeneral, u"Info on hover", true));
   Config().SetShowGrid(settings_->ReadBool(kGeneral, u"Show grid", false));
   btnShowGrid->SetDown(Config().ShowGrid());
