@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "platform/file_stream.h"
-#include "platform/files.h"
 
 SW_CLASS_DEFINE(TSWFolderPackage, TSWPackage)
 
@@ -12,9 +11,21 @@ void TSWFolderPackage::SetPath(const WideString& path) {
   if (path_.empty() || path_.back() != u'\\') path_ += u'\\';
 }
 
+namespace {
+
+WideString WithSlashes(WideString name) {
+  std::replace(name.begin(), name.end(), u'\\', u'/');
+  return name;
+}
+
+}  // namespace
+
+TFileMatch TSWFolderPackage::FindItem(const WideString& name) const {
+  return FindFileIgnoringCase(WithSlashes(path_), WithSlashes(name));
+}
+
 std::unique_ptr<TStream> TSWFolderPackage::OpenData(const WideString& name) {
-  WideString fileName = path_ + name;
-  std::replace(fileName.begin(), fileName.end(), u'\\', u'/');
-  if (!FileExists(fileName)) return nullptr;
-  return std::make_unique<TFileStreamW>(fileName, TFileMode::OpenRead);
+  const TFileMatch file = FindItem(name);
+  if (file.FileName.empty()) return nullptr;
+  return std::make_unique<TFileStreamW>(file.FileName, TFileMode::OpenRead);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The data package that reads its items as files below a folder.
 #include "config/package.h"
+#include "platform/files.h"
 
 class TSWFolderPackage : public TSWPackage {
   SW_CLASS(TSWFolderPackage)
@@ -12,8 +13,12 @@ class TSWFolderPackage : public TSWPackage {
   const WideString& Path() const { return path_; }
   void SetPath(const WideString& path);
 
-  // Path + name, with "\" and "/" both taken as the folder separator, opened read-only with
-  // others allowed to read. nullptr when no such file exists or it is a folder.
+  // The file of the item below Path, "\" and "/" both separating folders: the name as given,
+  // otherwise matched without regard to letter case, since the data names its items as a
+  // case-blind file system lets it. Items never reach above Path.
+  TFileMatch FindItem(const WideString& name) const;
+  // The file FindItem finds, opened read-only with others allowed to read; nullptr when there is
+  // none or it is a folder.
   std::unique_ptr<TStream> OpenData(const WideString& name) override;
 
  private:

@@ -1,14 +1,17 @@
 #include "platform/files.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "base/errors.h"
+#include "base/upper_case.h"
 #include "base/utf8.h"
 
 std::string SystemFileName(const WideString& fileName) { return Utf8Encode(fileName); }
@@ -19,6 +22,28 @@ bool FileExists(const WideString& fileName) {
 }
 
 namespace {
+
+// The parts of a "/"-separated name with "." and ".." resolved and empty parts dropped. A ".." that
+// would reach above the name's start is dropped too, and sets `climbedAbove`.
+std::vector<WideStringView> ResolvedParts(WideStringView name, bool* climbedAbove = nullptr) {
+  std::vector<WideStringView> parts;
+  size_t start = 0;
+  while (start <= name.size()) {
+    size_t end = name.find(u'/', start);
+    if (end == WideStringView::npos) end = name.size();
+    const WideStringView part = name.substr(start, end - start);
+    if (part == u"..") {
+      if (!parts.empty())
+        parts.pop_back();
+      else if (climbedAbove != nullptr)
+        *climbedAbove = true;
+    } else if (!part.empty() && part != u".") {
+      parts.push_back(part);
+    }
+    start = end + 1;
+  }
+  return parts;
+}
 
 WideString WorkingFolder() {
   std::vector<char> buffer(256);
@@ -31,26 +56,57 @@ WideString WorkingFolder() {
 
 // Resolves "." and ".." and drops repeated separators in an absolute name.
 WideString NormalizeAbsolute(WideStringView name) {
-  std::vector<WideStringView> parts;
-  size_t start = 0;
-  while (start <= name.size()) {
-    size_t end = name.find(u'/', start);
-    if (end == WideStringView::npos) end = name.size();
-    const WideStringView part = name.substr(start, end - start);
-    if (part == u"..") {
-      if (!parts.empty()) parts.pop_back();
-    } else if (!part.empty() && part != u".") {
-      parts.push_back(part);
-    }
-    start = end + 1;
-  }
   WideString result;
-  for (WideStringView part : parts) result.append(u"/").append(part);
+  for (WideStringView part : ResolvedParts(name)) result.append(u"/").append(part);
   if (result.empty() || name.back() == u'/') result += u'/';
   return result;
 }
 
+WideString JoinFileName(const WideString& folder, WideStringView part) {
+  if (folder.empty()) return WideString(part);
+  WideString joined = folder;
+  if (joined.back() != u'/') joined += u'/';
+  return joined.append(part);
+}
+
+bool EntryExists(const WideString& fileName) {
+  struct stat info;
+  return ::stat(SystemFileName(fileName).c_str(), &info) == 0;
+}
+
+// The entry of `folder` that is `part` up to letter case: `part` itself when it exists, otherwise
+// the first such entry in code-unit order, so that the choice does not depend on the disk.
+std::optional<WideString> EntryIgnoringCase(const WideString& folder, WideStringView part) {
+  if (EntryExists(JoinFileName(folder, part))) return WideString(part);
+  DIR* entries = ::opendir(SystemFileName(folder.empty() ? u"." : folder).c_str());
+  if (entries == nullptr) return std::nullopt;
+  std::optional<WideString> found;
+  while (const dirent* entry = ::readdir(entries)) {
+    WideString name = Utf8Decode(entry->d_name);
+    if (SameTextW(name, part) && (!found || name < *found)) found = std::move(name);
+  }
+  ::closedir(entries);
+  return found;
+}
+
 }  // namespace
+
+TFileMatch FindFileIgnoringCase(const WideString& folder, WideStringView relativeName) {
+  bool climbedAbove = false;
+  const std::vector<WideStringView> parts = ResolvedParts(relativeName, &climbedAbove);
+  if (climbedAbove || parts.empty()) return {};
+  WideString exact = folder;
+  for (WideStringView part : parts) exact = JoinFileName(exact, part);
+  if (FileExists(exact)) return {exact, false};
+  WideString found = folder;
+  for (WideStringView part : parts) {
+    const std::optional<WideString> entry = EntryIgnoringCase(found, part);
+    if (!entry) return {};
+    found = JoinFileName(found, *entry);
+  }
+  if (!FileExists(found)) return {};
+  return {found, true};
+}
 
 WideString ExpandFileName(const WideString& fileName) {
   if (fileName.empty()) return fileName;

@@ -11,6 +11,18 @@ std::string SystemFileName(const WideString& fileName);
 // True when the name exists and is not a directory.
 bool FileExists(const WideString& fileName);
 
+// A file found by FindFileIgnoringCase.
+struct TFileMatch {
+  WideString FileName;       // the file as named on disk; empty when nothing matches
+  bool CaseDiffers = false;  // true when only a match without regard to letter case was found
+};
+
+// The file `relativeName` ("/" between its parts) names below `folder`: the name as given when
+// such a file exists, otherwise the name matched part by part among the entries on disk without
+// regard to letter case, an exact part first. "." and ".." are resolved within the name and never
+// reach above `folder`: such a name matches nothing. Folders match nothing either.
+TFileMatch FindFileIgnoringCase(const WideString& folder, WideStringView relativeName);
+
 // The absolute form of a (possibly relative) file name, as shown in messages: relative names
 // are taken from the working folder, and "." and ".." parts are resolved. Empty stays empty.
 WideString ExpandFileName(const WideString& fileName);

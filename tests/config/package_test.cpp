@@ -22,13 +22,56 @@ TEST(FolderPackageTest, PathAlwaysEndsInBackslash) {
   EXPECT_EQ(package.Path(), u"\\");
 }
 
-TEST_F(PackageTest, DataReadsItemsByEitherSeparatorAndReopensThem) {
-  TStream& first = package.Data(u"images\\cell.png");
-  EXPECT_EQ(first.Size(), static_cast<int64_t>(folder.ReadFile("images/cell.png").size()));
+TEST_F(PackageTest, DataReadsItemsByEitherSeparator) {
+  const std::string cell = folder.ReadFile("images/cell.png");
+  EXPECT_EQ(package.Data(u"images\\cell.png").ReadRemaining(), cell);
+  EXPECT_EQ(package.Data(u"images/cell.png").ReadRemaining(), cell);
+}
+
+// The language file is read again from its start whenever the language is loaded again.
+TEST_F(PackageTest, DataOpensTheSameItemAfreshOnEveryRequest) {
+  TStream& first = package.Data(u"lang.ini");
   first.ReadRemaining();
-  TStream& second = package.Data(u"images/cell.png");
+  TStream& second = package.Data(u"lang.ini");
+  EXPECT_NE(&second, &first);
   EXPECT_EQ(second.Position(), 0);
-  EXPECT_NE(&first, &second);
+  EXPECT_EQ(second.ReadRemaining(), folder.ReadFile("lang.ini"));
+  ASSERT_EQ(package.Cache().Count(), 2);
+  EXPECT_EQ(package.Cache().Objects(0), &first);
+  EXPECT_EQ(package.Cache().Objects(1), &second);
+}
+
+// Data made for a case-blind file system names its items in any letter case, and the result
+// must not depend on which spelling happened to be cached first.
+TEST_F(PackageTest, ItemsAreFoundWithoutRegardToLetterCaseTheExactNameFirst) {
+  EXPECT_EQ(package.Ini(u"OBJECTS").ReadString(u"Flower", u"HP", u"-"), u"50");
+  EXPECT_EQ(package.Image(u"CELL").Pixel(0, 0), (TRgba{10, 20, 30, 255}));
+  EXPECT_EQ(package.Data(u"MAPS\\Genesis.INI").ReadRemaining(),
+            folder.ReadFile("maps/genesis.ini"));
+
+  folder.WriteFile("images/Cell.png", "upper");
+  EXPECT_EQ(package.Data(u"images\\cell.png").ReadRemaining(), folder.ReadFile("images/cell.png"));
+  EXPECT_EQ(package.Data(u"images\\Cell.png").ReadRemaining(), "upper");
+  // Of two spellings that both match, the same one every time: the first in code-unit order.
+  EXPECT_EQ(package.Data(u"IMAGES\\CELL.PNG").ReadRemaining(), "upper");
+  EXPECT_EQ(ErrorOf<EListError>([&] { package.Data(u"MAPS"); }),
+            u"TSWFolderPackage.Data could not retrieve data with name MAPS.");
+}
+
+TEST(FolderPackageTest, ItemsNeverReachAbovePath) {
+  TTempFolder folder;
+  folder.MakeFolder("Data");
+  folder.MakeFolder("Data/maps");
+  folder.WriteFile("Data/lang.ini", "inside");
+  folder.WriteFile("outside.ini", "outside");
+  TSWFolderPackage package;
+  package.SetPath(folder.NameOf("Data"));
+  EXPECT_EQ(package.OpenData(u"..\\outside.ini"), nullptr);
+  EXPECT_EQ(package.OpenData(u"maps\\..\\..\\outside.ini"), nullptr);
+  EXPECT_EQ(package.OpenData(u"MAPS\\..\\..\\Data\\lang.ini"), nullptr);
+  const std::unique_ptr<TStream> inside = package.OpenData(u"maps\\..\\lang.ini");
+  ASSERT_NE(inside, nullptr);
+  EXPECT_EQ(inside->ReadRemaining(), "inside");
 }
 
 TEST_F(PackageTest, MissingItemsAndFoldersFailNamingPackageClassAndItem) {

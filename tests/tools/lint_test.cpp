@@ -19,6 +19,9 @@ class LintTest : public TinyGardenTest {
     return lines;
   }
   void Remove(const std::string& relative) { std::filesystem::remove(folder.PathOf(relative)); }
+  void Rename(const std::string& from, const std::string& to) {
+    std::filesystem::rename(folder.PathOf(from), folder.PathOf(to));
+  }
 };
 
 TEST_F(LintTest, TinyGardenIsClean) { EXPECT_EQ(Problems(), Lines{}); }
@@ -172,6 +175,22 @@ TEST_F(LintTest, ReportsMissingTextsAndImagesOncePerName) {
           "no introduction",
           "maps\\genesis.ini [General] BkImage: Not a PNG file",
       }));
+}
+
+// The game finds these files all the same; the data should still name them as they are on disk.
+TEST_F(LintTest, WarnsOfItemNamesThatMatchTheirFileOnlyByLetterCase) {
+  Rename("images/objects/weed.png", "images/objects/Weed.png");
+  Rename("images/abilities", "images/Abilities");
+  Rename("lang.ini", "LANG.INI");
+  const std::string folderName = Folder() + "/";
+  EXPECT_EQ(Problems(), (Lines{
+                            "images\\abilities/seed 16.png: matches the file \"" + folderName +
+                                "images/Abilities/seed 16.png\" only by ignoring letter case",
+                            "images\\objects\\weed.png: matches the file \"" + folderName +
+                                "images/objects/Weed.png\" only by ignoring letter case",
+                            "lang.ini: matches the file \"" + folderName +
+                                "LANG.INI\" only by ignoring letter case",
+                        }));
 }
 
 // Without a language file there is nothing to look texts up in; every other check still runs.

@@ -3,6 +3,7 @@
 #include "base/errors.h"
 #include "lint/data_files_check.h"
 #include "lint/image_check.h"
+#include "lint/item_case_check.h"
 #include "lint/kind_check.h"
 #include "lint/language_check.h"
 #include "lint/lint_data.h"
@@ -53,5 +54,6 @@ TLintReport RunLint(const std::string& folder) {
   if (hasAbilities) Run(report, u"ability icons", [&] { CheckAbilityIcons(data, usage, report); });
   Run(report, u"cell images", [&] { CheckCellImages(data, usage, report); });
   Run(report, u"map pictures", [&] { CheckMapPictures(data, report); });
+  Run(report, u"item names", [&] { CheckItemCase(data, report); });
   return report;
 }

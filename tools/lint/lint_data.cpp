@@ -44,7 +44,19 @@ TLintData::TLintData(const std::string& folder)
 
 TSWMapCellSlots& TLintData::ScratchSlots() { return session_.Map().Cell(0, 0).Slots(); }
 
-bool TLintData::HasItem(const WideString& name) { return Package().OpenData(name) != nullptr; }
+bool TLintData::HasItem(const WideString& name) {
+  askedItems_.insert(name);
+  return Package().OpenData(name) != nullptr;
+}
+
+// The package caches every stream it hands out under the name it was asked for.
+std::set<WideString> TLintData::ItemNames() {
+  std::set<WideString> names = askedItems_;
+  const TObjectHash& cache = Package().Cache();
+  for (int i = 0; i < cache.Count(); ++i)
+    if (dynamic_cast<const TStream*>(cache.Objects(i)) != nullptr) names.insert(cache.Strings(i));
+  return names;
+}
 
 std::optional<WideString> TLintData::LoadLanguage() {
   try {

@@ -3,6 +3,7 @@
 // loading (its board's cells to make objects on, no language yet), and the files that name
 // objects and abilities (objects.ini and every map file of the maps folder).
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,8 @@ class TLintData {
 
   // True when the package has an item of that name.
   bool HasItem(const WideString& name);
+  // Every item name asked for through HasItem or read through the package so far.
+  std::set<WideString> ItemNames();
   // The message of the language file's failure to load, or nothing when it loaded.
   std::optional<WideString> LoadLanguage();
   bool LanguageLoaded() const { return languageLoaded_; }
@@ -65,5 +68,6 @@ class TLintData {
   TMemIniFileW noMap_;
   TSWGameSession session_;
   std::vector<TLintSource> sources_;
+  std::set<WideString> askedItems_;
   bool languageLoaded_ = false;
 };
