@@ -3,3 +3,7 @@
 
 // Rounds to the nearest integer, ties to even (2.5 gives 2, 3.5 gives 4).
 int32_t RoundTiesEven(double value);
+
+// part x 100 / whole, exactly, rounded to the nearest integer with ties to even (23 of 40 gives
+// 58, which a binary fraction of 0.575 misses). `whole` must be positive.
+int32_t PercentTiesEven(int32_t part, int32_t whole);

@@ -45,7 +45,8 @@ WideString TVarRec::AsText() const {
 }
 
 WideString VarRecToStr(const TVarRec& value) {
-  if (!value.IsText())
+  // Format takes a narrow-character pointer as text; file and key lists do not.
+  if (!value.IsText() || value.Kind() == vtPChar)
     Raise<EInvalidOperation>(u"Couldn't convert VarRec of type %d to string.", {int(value.Kind())});
   return value.AsText();
 }

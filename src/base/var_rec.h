@@ -99,6 +99,6 @@ class TVarArgs {
   size_t size_ = 0;
 };
 
-// The text of a character or string argument; any other kind fails with
-// "Couldn't convert VarRec of type %d to string.".
+// The text of a character or string argument other than a narrow-character pointer; any other
+// kind fails with "Couldn't convert VarRec of type %d to string.".
 WideString VarRecToStr(const TVarRec& value);

@@ -106,15 +106,10 @@ void TMemIniFileW::ReadSectionValues(WideStringView section, TStringsW& strings)
   });
 }
 
-void TMemIniFileW::EraseSection(WideStringView section) {
-  while (sections_.DeleteString(section)) {
-  }
-}
+void TMemIniFileW::EraseSection(WideStringView section) { sections_.DeleteString(section); }
 
 void TMemIniFileW::DeleteKey(WideStringView section, WideStringView ident) {
-  if (THashedStringListW* lines = FindSection(section))
-    while (lines->DeleteName(ident)) {
-    }
+  if (THashedStringListW* lines = FindSection(section)) lines->DeleteName(ident);
 }
 
 void TMemIniFileW::UpdateFile() {

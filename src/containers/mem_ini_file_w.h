@@ -27,9 +27,10 @@ class TMemIniFileW : public TCustomIniFileW {
   void ReadSection(WideStringView section, TStringsW& strings) const override;
   void ReadSections(TStringsW& strings) const override;
   void ReadSectionValues(WideStringView section, TStringsW& strings) const override;
-  // Every section of that name goes, so no earlier one resurfaces.
+  // Removes the section that reads find; an earlier one of the same name is read from then on.
   void EraseSection(WideStringView section) override;
-  // Every line of that name in the section read from goes, so no earlier one resurfaces.
+  // Removes the line that reads find in that section; an earlier one of the same name is read
+  // from then on.
   void DeleteKey(WideStringView section, WideStringView ident) override;
   // Replaces the file with GetStrings as UTF-8 without a byte-order mark, lines ending in CR LF;
   // fails with "TFileStreamW: Cannot create file "%s". %s".

@@ -49,7 +49,7 @@ void TSWAbilityLink::SetAutocast(bool value) {
 
 int32_t TSWAbilityLink::RechargePercent() const {
   if (cooldownTotal_ <= 0) return 0;
-  return RoundTiesEven(static_cast<double>(cooldownLeft_) / cooldownTotal_ * 100);
+  return PercentTiesEven(cooldownLeft_, cooldownTotal_);
 }
 
 void TSWAbilityLink::StartRecharge() {

@@ -37,8 +37,8 @@ class TSWAbilityLink : public TSWObject {
   void SetAutocast(bool value);
   int32_t CooldownTotal() const { return cooldownTotal_; }
   int32_t CooldownLeft() const { return cooldownLeft_; }
-  // The share of the recharge still to run, 0 to 100, rounded to the nearest (ties to even); 0
-  // for a recharge of no ticks.
+  // The share of the recharge still to run, 0 to 100, exactly rounded to the nearest (ties to
+  // even); 0 for a recharge of no ticks.
   int32_t RechargePercent() const;
   bool IsRecharging() const { return RechargePercent() != 0; }
 

@@ -129,7 +129,7 @@ bool TSWFlower::AtMaxLevel() const { return levelTicks_->Count() <= level_; }
 
 int32_t TSWFlower::HPPercent() const {
   if (maxHP_ <= 0) return 0;
-  return std::max(RoundTiesEven(static_cast<double>(HP()) / maxHP_ * 100), 0);
+  return std::max(PercentTiesEven(HP(), maxHP_), 0);
 }
 
 TSWConfig& TSWFlower::RequireConfig() const {

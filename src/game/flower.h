@@ -72,8 +72,8 @@ class TSWFlower : public TSWCellObject {
 
   // True when no level line exists for the current level: the countdown has stopped.
   bool AtMaxLevel() const;
-  // HP / MaxHP x 100, rounded to the nearest (ties to even), never below 0; 0 when MaxHP is not
-  // above 0.
+  // HP x 100 / MaxHP exactly, rounded to the nearest (ties to even), never below 0; 0 when MaxHP
+  // is not above 0.
   int32_t HPPercent() const;
 
   TSWMapCellSlots& Slots() const { return *slots_; }

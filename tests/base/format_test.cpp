@@ -44,18 +44,30 @@ TEST(Format, MismatchedOrMissingArgumentsFail) {
   }
 }
 
+namespace {
+
+WideString ConversionErrorOf(const TVarRec& value) {
+  try {
+    VarRecToStr(value);
+  } catch (const EInvalidOperation& e) {
+    return e.Message();
+  }
+  return u"(no error)";
+}
+
+}  // namespace
+
 TEST(VarRec, OnlyCharacterAndStringKindsConvertToText) {
   EXPECT_EQ(VarRecToStr(u"MAP"), u"MAP");
   EXPECT_EQ(VarRecToStr(WideString(u"objects")), u"objects");
   EXPECT_EQ(VarRecToStr(std::string("abilities")), u"abilities");
   EXPECT_EQ(VarRecToStr(TVarRec::ShortString("x")), u"x");
-  try {
-    VarRecToStr(TVarRec(7));
-    FAIL();
-  } catch (const EInvalidOperation& e) {
-    EXPECT_EQ(e.Message(), u"Couldn't convert VarRec of type 0 to string.");
-  }
-  EXPECT_THROW(VarRecToStr(TVarRec::OfKind(vtVariant)), EInvalidOperation);
+  EXPECT_EQ(VarRecToStr('c'), u"c");
+  EXPECT_EQ(VarRecToStr(u'w'), u"w");
+  EXPECT_EQ(ConversionErrorOf(TVarRec(7)), u"Couldn't convert VarRec of type 0 to string.");
+  EXPECT_EQ(ConversionErrorOf("narrow"), u"Couldn't convert VarRec of type 6 to string.");
+  EXPECT_EQ(ConversionErrorOf(TVarRec::OfKind(vtVariant)),
+            u"Couldn't convert VarRec of type 13 to string.");
 }
 
 TEST(IntParse, SignsPrefixesAndLimits) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "base/rounding.h"
 #include "base/upper_case.h"
 #include "base/utf8.h"
@@ -45,6 +47,30 @@ TEST(Rounding, TiesGoToEven) {
   EXPECT_EQ(RoundTiesEven(3.5), 4);
   EXPECT_EQ(RoundTiesEven(-2.5), -2);
   EXPECT_EQ(RoundTiesEven(2.6), 3);
+}
+
+namespace {
+
+// Whether `percent` is part x 100 / whole rounded to the nearest, ties to even, checked exactly
+// on the rational distance between the two.
+bool IsNearestPercent(int64_t part, int64_t whole, int64_t percent) {
+  const int64_t twiceDistance = 2 * std::abs(part * 100 - percent * whole);
+  return twiceDistance < whole || (twiceDistance == whole && percent % 2 == 0);
+}
+
+}  // namespace
+
+TEST(Rounding, PercentsAreExactWithTiesToEven) {
+  EXPECT_EQ(PercentTiesEven(23, 40), 58);
+  EXPECT_EQ(PercentTiesEven(1, 200), 0);
+  EXPECT_EQ(PercentTiesEven(3, 200), 2);
+  EXPECT_EQ(PercentTiesEven(-23, 40), -58);
+  EXPECT_EQ(PercentTiesEven(2'000'000'000, 2'000'000'000), 100);
+  EXPECT_EQ(PercentTiesEven(1'000'000'001, 2'000'000'000), 50);
+  for (int32_t whole = 1; whole <= 3000; ++whole)
+    for (int32_t part = -whole; part <= 2 * whole; ++part)
+      ASSERT_TRUE(IsNearestPercent(part, whole, PercentTiesEven(part, whole)))
+          << part << " of " << whole << " gave " << PercentTiesEven(part, whole);
 }
 
 TEST(Text, FindUnescapedSkipsSeparatorsAfterABackslash) {

@@ -66,12 +66,21 @@ TEST(MemIniFileW, TheLastSectionAndTheLastKeyOfANameWin) {
   TStringListW sections;
   ini.ReadSections(sections);
   EXPECT_EQ(Joined(sections), u"Flower|Other|Flower|Header only");
+}
 
+TEST(MemIniFileW, EraseSectionAndDeleteKeyRemoveOnlyTheOccurrenceThatIsRead) {
+  ParsedIni parsed("[Flower]\nhp=1\n[Other]\nhp=7\n[Flower]\nhp=2\nhp=3\n");
+  TMemIniFileW& ini = parsed.ini;
   ini.DeleteKey(u"Flower", u"HP");
+  EXPECT_EQ(ini.ReadString(u"Flower", u"hp", u"gone"), u"2");
+  ini.DeleteKey(u"Flower", u"hp");
   EXPECT_EQ(ini.ReadString(u"Flower", u"hp", u"gone"), u"gone");
+
   ini.EraseSection(u"flower");
+  TStringListW sections;
   ini.ReadSections(sections);
-  EXPECT_EQ(Joined(sections), u"Other|Header only");
+  EXPECT_EQ(Joined(sections), u"Flower|Other");
+  EXPECT_EQ(ini.ReadString(u"Flower", u"hp", u"gone"), u"1");
 }
 
 TEST(MemIniFileW, CaseIsIgnoredUntilTheSwitch) {

@@ -99,6 +99,13 @@ TEST_F(AbilityLinkTest, RechargePercentRoundsTiesToEven) {
             (std::vector<int32_t>{100, 88, 75, 62, 50, 38, 25, 12, 0}));
 }
 
+TEST_F(AbilityLinkTest, RechargePercentRoundsTheExactRatio) {
+  TSWFlower& bloomer = BloomerWith("removepath=uncharged\n", "[removepath]\ncooldown=40 40\n");
+  Tick(17);
+  EXPECT_EQ(LinkOf(bloomer).CooldownLeft(), 23);
+  EXPECT_EQ(LinkOf(bloomer).RechargePercent(), 58);
+}
+
 TEST_F(AbilityLinkTest, AutocastFiresOnTheFirstReadyTickAndRetriesAfterACancelWithoutRecharge) {
   TSWFlower& bloomer = BloomerWith("removepath=autocast uncharged\n");
   TSWAbilityLink& link = LinkOf(bloomer);

@@ -154,7 +154,8 @@ TEST_F(FlowerTest, TheReasonOfADeathIsKnownWhenItIsAnnounced) {
 }
 
 TEST_F(FlowerTest, HitPointPercentagesRoundToEvenAndStayAboveZero) {
-  folder.WriteFile("objects.ini", "[three]\nHP=3\n[twohundred]\nHP=200\n[none]\nHP=0\n");
+  folder.WriteFile("objects.ini",
+                   "[three]\nHP=3\n[twohundred]\nHP=200\n[forty]\nHP=40\n[none]\nHP=0\n");
   TOwned<TSWFlower> three = Loaded(u"three");
   EXPECT_EQ(three->HPPercent(), 100);
   three->ExchangeHP(1);
@@ -166,6 +167,9 @@ TEST_F(FlowerTest, HitPointPercentagesRoundToEvenAndStayAboveZero) {
   EXPECT_EQ(twoHundred->HPPercent(), 0);
   twoHundred->ExchangeHP(3);
   EXPECT_EQ(twoHundred->HPPercent(), 2);
+  TOwned<TSWFlower> forty = Loaded(u"forty");
+  forty->ExchangeHP(23);
+  EXPECT_EQ(forty->HPPercent(), 58);  // 23 / 40 is 0.575, which no binary fraction holds
   EXPECT_EQ(Loaded(u"none")->HPPercent(), 0);
 }
 
