@@ -9,7 +9,6 @@
 #include "config/image_compose.h"
 #include "config/package.h"
 #include "game/flower.h"
-#include "game/flower_seed.h"
 #include "game/player.h"
 #include "game/random_source.h"
 #include "map/basic_map.h"
@@ -55,13 +54,9 @@ std::unique_ptr<TPngImage> TSWAbility_Seed::ComposeGlyph32() {
 
 void TSWAbility_Seed::ApplyTo(TSWBasicMap& map, const TCoordsList& coords) {
   const WideString spec = u"seed," + seedFlower_ + seedParams_;
-  const WideString seedSlot = TSWFlower_Seed::SlotFor(seedFlower_);
   for (int i = 0; i < coords.Count(); ++i) {
     const TPoint cell = coords.Coords(i);
-    TSWMapCellSlots& slots = map.Cell(cell.X, cell.Y).Slots();
-    // A seed in the firer's own slot would free the firer, and this ability with it, mid-loop.
-    if (slots.Find(seedSlot) == Firer()) continue;
-    slots.Add(spec, Firer()->Player());
+    map.Cell(cell.X, cell.Y).Slots().Add(spec, Firer()->Player());
   }
   EndFiring();
 }
@@ -118,6 +113,7 @@ void TSWAbility_Spread::Execute() {
   Firer()->Slots().Cell().HurtArea(
       damage, damageDistance, TSWCellObjectFilter::Of<&TSWAbility_Spread::IsOtherPlayers>(this));
   ComputeTargets();
+  DropFirersCell();
   if (Targets().Count() == 0) {
     EndFiring();
     return;
@@ -128,6 +124,13 @@ void TSWAbility_Spread::Execute() {
 
 bool TSWAbility_Spread::IsOtherPlayers(TSWCellObject* object) const {
   return static_cast<TSWFlower*>(object)->Player() != Firer()->Player();
+}
+
+void TSWAbility_Spread::DropFirersCell() {
+  TCoordsList& targets = MutableTargets();
+  if (targets.Count() == 0) return;
+  const TPoint first = targets.Coords(0);
+  if (IsFirersCell(Map().Cell(first.X, first.Y))) targets.Delete(0);
 }
 
 void TSWAbility_Spread::PruneTargets() {

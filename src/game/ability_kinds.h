@@ -82,12 +82,14 @@ class TSWAbility_Spread : public TSWAbility_Seed {
 
  protected:
   // "damage" to every object of another player within "damage distance" of the firer's cell
-  // (both per level, required), then the seed goes to the first cell the flood reached and
-  // the ability ends; with no cell reached it just ends.
+  // (both per level, required), then the seed goes to the first cell the flood reached besides
+  // the firer's own and the ability ends; with no such cell it just ends.
   void Execute() override;
 
  private:
   bool IsOtherPlayers(TSWCellObject* object) const;
+  // The flood adds its start cell first or not at all.
+  void DropFirersCell();
   // Leaves MaxTargets entries, always keeping the first.
   void PruneTargets();
 };

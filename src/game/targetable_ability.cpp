@@ -31,8 +31,8 @@ bool TSWTargetableAbility::Blocks(const TSWMapCell& cell) const {
 }
 
 bool TSWTargetableAbility::CanTarget(const TSWMapCell& cell) const {
-  return targets_->Contains(cell.X(), cell.Y()) && cell.Slots().IsFree(u"puddle") &&
-         cell.Slots().IsFree(u"flower");
+  return targets_->Contains(cell.X(), cell.Y()) && !IsFirersCell(cell) &&
+         cell.Slots().IsFree(u"puddle") && cell.Slots().IsFree(u"flower");
 }
 
 void TSWTargetableAbility::TargetsChosen(TSWSelectableMap* map) {
@@ -69,6 +69,10 @@ void TSWTargetableAbility::ComputeTargets() {
   flooder.SetBlocks(TSWFloodBlocks::Of<&TSWTargetableAbility::Blocks>(this));
   const TSWMapCell& cell = Firer()->Slots().Cell();
   flooder.Start(cell.X(), cell.Y(), Distance());
+}
+
+bool TSWTargetableAbility::IsFirersCell(const TSWMapCell& cell) const {
+  return &cell == &Firer()->Slots().Cell();
 }
 
 TSWSelectionDoneEvent TSWTargetableAbility::SelectionDone() {

@@ -31,7 +31,8 @@ class TSWTargetableAbility : public TSWBasicAbility {
 
   // The flood stops at cells holding a "fence".
   virtual bool Blocks(const TSWMapCell& cell) const;
-  // Reached by the flood, and holding neither a "puddle" nor a "flower".
+  // Reached by the flood, not the firer's own cell, and holding neither a "puddle" nor a
+  // "flower".
   virtual bool CanTarget(const TSWMapCell& cell) const;
   // The map's completion callback: acts on the picks. When acting fails, the ability is
   // cancelled and the failure goes on.
@@ -50,6 +51,9 @@ class TSWTargetableAbility : public TSWBasicAbility {
   void Execute() override;
   // Targets := the cells the flood reaches from the firer's cell.
   void ComputeTargets();
+  // A seed planted in the firer's own cell could replace the firer, and free this ability with
+  // it while it runs: no ability acts there.
+  bool IsFirersCell(const TSWMapCell& cell) const;
   // The store's map. Fails with "%s needs a map to act on." (EInvalidOperation) when the store
   // has none.
   TSWSelectableMap& Map() const;

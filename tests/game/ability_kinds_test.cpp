@@ -268,7 +268,7 @@ TEST_F(AbilityKindsTest, SpreadPlantsInTheFirstOpenOrthogonalNeighbourWhateverTh
   }
 }
 
-TEST_F(AbilityKindsTest, ASpreadNeverPlantsOverItsOwnFirer) {
+TEST_F(AbilityKindsTest, ASpreadOfAFlowerPlantsBesideItsFirerNeverOverIt) {
   // A bloomer that spreads bloomers floods from its own, unblocked cell first.
   StartGame(3, 3, "[bloomer abilities at 1]\nspread,bloomer\n");
   TSWFlower& bloomer = Put(1, 1, u"bloomer", gaia);
@@ -276,8 +276,28 @@ TEST_F(AbilityKindsTest, ASpreadNeverPlantsOverItsOwnFirer) {
 
   LinkOf(bloomer).Fire();
   EXPECT_EQ(At(1, 1, u"flower"), &bloomer);
+  EXPECT_NE(As<TSWFlower_Seed>(At(1, 0, u"flower")), nullptr);
+  EXPECT_EQ(SeedsOnBoard(), 1);
   EXPECT_EQ(events.Names, (Names{kEventFire, kEventEnd}));
   EXPECT_TRUE(LinkOf(bloomer).IsRecharging());
+}
+
+TEST_F(AbilityKindsTest, AWeedSeedingWeedsCannotPickItsOwnCell) {
+  StartGame(3, 3, "[weed abilities at 1]\nseed,weed\n[seed mana req]\nweed=2\n");
+  GiveMana(player1, 5);
+  TSWFlower& weed = Put(1, 1, u"weed", player1);
+
+  LinkOf(weed).Fire();
+  EXPECT_EQ(player1.Mana(), 3);
+  EXPECT_TRUE(map.IsCellNonSelectable(CellAt(1, 1)));
+  ClickCell(1, 1);
+  EXPECT_TRUE(map.Selecting());
+  EXPECT_FALSE(LinkOf(weed).IsRecharging());
+  EXPECT_EQ(At(1, 1, u"weed"), &weed);
+
+  ClickCell(0, 0);
+  EXPECT_NE(As<TSWFlower_Seed>(At(0, 0, u"weed")), nullptr);
+  EXPECT_TRUE(LinkOf(weed).IsRecharging());
 }
 
 TEST_F(AbilityKindsTest, SpreadBoxedInEndsAtOnceAndRecharges) {

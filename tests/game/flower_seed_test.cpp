@@ -73,6 +73,15 @@ TEST_F(FlowerSeedTest, ASeedSproutsOnTheTickItsHitPointsReachItsFlowers) {
   EXPECT_EQ(bloomer->TicksLeft(), 20);
 }
 
+TEST_F(FlowerSeedTest, ASeedWhoseHitPointsReachItsFlowersExactlySprouts) {
+  UseMapFile("exact", "[seed growth]\nbloomer=11\n");
+  TSWFlower_Seed& seed = Planted(u"seed,bloomer", u"loamy");
+  Tick(8);
+  EXPECT_EQ(seed.HP(), 89);
+  Tick(1);  // 100 of 100
+  EXPECT_EQ(Slots().Find(u"flower")->ClassName(), u"TSWFlower_Bloomer");
+}
+
 TEST_F(FlowerSeedTest, WithoutAnyGrowthEntryASeedWithersAndNeverSprouts) {
   folder.WriteFile("objects.ini", "[seed growth]\nweed=5\n");
   TSWFlower_Seed& seed = Planted(u"seed,bloomer", u"loamy");
