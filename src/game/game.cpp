@@ -73,13 +73,13 @@ bool TSWGame::Paused() const { return config_ && config_->Paused(); }
 
 void TSWGame::SetPaused(bool paused) {
   if (config_ == nullptr) return;
-  if (paused) {
+  if (paused)
     config_->Pause();
-    return;
-  }
-  config_->Resume();
-  // Periods that fell due while paused may still wait in the dispatcher; they must not tick now.
-  if (timer_) timer_->DiscardPending();
+  else
+    config_->Resume();
+  // The periods that fall due while paused are never posted, so none of them ticks later.
+  if (timer_) timer_->SetHeld(paused);
+  if (!paused) DeliverOwedTicks();
 }
 
 void TSWGame::CheckStartable() const {
@@ -93,6 +93,8 @@ void TSWGame::CheckStartable() const {
 void TSWGame::Start() {
   CheckStartable();
   if (config_) config_->ResetSession();
+  // What the earlier game owed is not this game's.
+  owedTicks_ = 0;
   mapGenerator_->Generate();
   if (config_ && config_->TickMode() == tmRealTime)
     RestartTimer();
@@ -107,7 +109,7 @@ void TSWGame::RestartTimer() {
   std::unique_ptr<TDispatchedTimer> next;
   if (dispatcher_) {
     next = std::make_unique<TDispatchedTimer>(*dispatcher_, tickInterval_, tickInterval_ / 20,
-                                              &TSWGame::DeliverTickTo, this);
+                                              &TSWGame::DeliverPeriodTo, this, Paused());
     if (next->Handle() == 0) next.reset();
   }
   // The replaced timer stops only now, after its successor started.
@@ -118,7 +120,23 @@ void TSWGame::StopTimer() { timer_.reset(); }
 
 uint32_t TSWGame::TimerHandle() const { return timer_ ? timer_->Handle() : 0; }
 
-void TSWGame::DeliverTickTo(void* game) { static_cast<TSWGame*>(game)->DeliverTick(); }
+void TSWGame::DeliverPeriodTo(void* game) { static_cast<TSWGame*>(game)->DeliverPeriod(); }
+
+void TSWGame::DeliverPeriod() {
+  // The timer is held while paused, so this period fell due before the pause.
+  if (Paused())
+    ++owedTicks_;
+  else
+    DeliverTick();
+}
+
+void TSWGame::DeliverOwedTicks() {
+  // Counted down first: a failing tick is not delivered twice.
+  while (owedTicks_ > 0) {
+    --owedTicks_;
+    DeliverTick();
+  }
+}
 
 void TSWGame::DeliverTick() {
   if (config_ == nullptr || config_->Paused()) return;

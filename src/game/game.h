@@ -3,10 +3,10 @@
 // starts a game, and in real-time mode drives it with a "tick" every TickInterval milliseconds.
 //
 // Ticks are handled on the UI thread. The periodic timer's thread only posts each period to the
-// game's dispatcher; the dispatcher runs DeliverTick where the window paints and clicks, so no
-// tick handler ever runs beside the window's own work. Each period is handed over once and in
-// order, and a period is never delivered while the game is paused, nor after a resume if it fell
-// due before it.
+// game's dispatcher, which hands it to the game where the window paints and clicks, so no tick
+// handler ever runs beside the window's own work. Each period is handed over once and in order.
+// A period that falls due while the game is paused is dropped; one that fell due before the pause
+// but reaches the game during it ticks when the game resumes.
 #include <cstdint>
 #include <memory>
 
@@ -57,7 +57,8 @@ class TSWGame : public TComponent, public TSWGameView {
   // The store's data package, or nullptr without a store.
   TSWPackage* Package() const;
   // False without a store. Setting forwards to the store's Pause / Resume and fails as they do;
-  // without a store it does nothing.
+  // without a store it does nothing. Pause through the game, not the store: only the game holds
+  // its timer while paused and delivers on resume the ticks that fell due before the pause.
   bool Paused() const;
   void SetPaused(bool paused);
 
@@ -69,13 +70,15 @@ class TSWGame : public TComponent, public TSWGameView {
   // happens.
   void Start();
 
-  // UI thread: one period. While paused it is dropped; otherwise the tick counter grows by one
-  // and "tick" is raised. The dispatcher calls it for each timer period; turn play and tests
+  // UI thread: one tick. While paused it is dropped; otherwise the tick counter grows by one
+  // and "tick" is raised. Every timer period that ticks comes through here; turn play and tests
   // call it directly. A tick handler's failure propagates.
   void DeliverTick();
 
   // The running timer's handle; 0 when none runs.
   uint32_t TimerHandle() const;
+  // The running timer, nullptr when none runs: through it a period can fall due without waiting.
+  TDispatchedTimer* Timer() const { return timer_.get(); }
 
   std::unique_ptr<TSWGameDebugInfo> GetDebugInfo() const;
 
@@ -83,7 +86,9 @@ class TSWGame : public TComponent, public TSWGameView {
   void ComponentFreed(TComponent* component) override;
 
  private:
-  static void DeliverTickTo(void* game);
+  static void DeliverPeriodTo(void* game);
+  void DeliverPeriod();
+  void DeliverOwedTicks();
   void Wire();
   void CheckStartable() const;
   // Starts a timer at the current interval on the current dispatcher (none without one or for
@@ -98,4 +103,6 @@ class TSWGame : public TComponent, public TSWGameView {
   TNotifyEvent onStart_;
   TUiDispatcher* dispatcher_ = nullptr;
   std::unique_ptr<TDispatchedTimer> timer_;
+  // Periods that fell due before a pause but reached the game during it.
+  int owedTicks_ = 0;
 };

@@ -3,10 +3,11 @@
 #include "platform/periodic_timer.h"
 
 TDispatchedTimer::TDispatchedTimer(TUiDispatcher& dispatcher, int periodMs, int resolutionMs,
-                                   TUiWork handler, void* context)
+                                   TUiWork handler, void* context, bool held)
     : dispatcher_(dispatcher),
       handler_(handler),
       context_(context),
+      held_(held),
       handle_(StartPeriodicTimer(periodMs, resolutionMs, &TDispatchedTimer::OnTimer, this)) {}
 
 TDispatchedTimer::~TDispatchedTimer() {
@@ -17,7 +18,9 @@ TDispatchedTimer::~TDispatchedTimer() {
 
 void TDispatchedTimer::DiscardPending() { dispatcher_.Withdraw(this); }
 
-void TDispatchedTimer::PeriodElapsed() { dispatcher_.Post(&TDispatchedTimer::Deliver, this); }
+void TDispatchedTimer::PeriodElapsed() {
+  if (!held_) dispatcher_.Post(&TDispatchedTimer::Deliver, this);
+}
 
 void TDispatchedTimer::OnTimer(void* self) noexcept {
   static_cast<TDispatchedTimer*>(self)->PeriodElapsed();

@@ -11,6 +11,7 @@
 #include "config/package.h"
 #include "game/game_fixture.h"
 #include "map/map_cells.h"
+#include "platform/dispatched_timer.h"
 
 namespace {
 
@@ -23,6 +24,11 @@ bool WaitForPending(const TManualDispatcher& dispatcher, int count) {
     std::this_thread::sleep_for(1ms);
   }
   return false;
+}
+
+// Makes `count` periods of the game's timer fall due, as the timer's thread would.
+void ElapsePeriods(TSWGame& game, int count) {
+  for (int i = 0; i < count; ++i) game.Timer()->PeriodElapsed();
 }
 
 // A store, a map control, a loader and a game, made but not yet connected.
@@ -131,25 +137,54 @@ TEST_F(GameTest, ATurnGameStopsTheTimerOfAnEarlierRealTimeGame) {
   EXPECT_EQ(game.TimerHandle(), 0u);
 }
 
-TEST_F(GameTest, PausedPeriodsAreDroppedAndTicksGoOnFromTheSameCount) {
+TEST_F(GameTest, PeriodsDueWhilePausedAreDroppedAndTicksGoOnFromTheSameCount) {
   game.SetTickInterval(3'600'000);
   game.Start();
-  game.DeliverTick();
+  ElapsePeriods(game, 1);
+  dispatcher.RunPending();
 
   game.SetPaused(true);
   EXPECT_TRUE(config.Paused());
   EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { game.SetPaused(true); }), u"Game is already paused.");
-  game.DeliverTick();
-  game.DeliverTick();
+  ElapsePeriods(game, 2);
+  dispatcher.RunPending();
   EXPECT_EQ(config.Ticks(), 1);
   EXPECT_EQ(recorder.CountOf(kEventTick), 1);
 
+  // Due while paused, and the UI thread reaches them only after the resume.
+  ElapsePeriods(game, 2);
   game.SetPaused(false);
   EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { game.SetPaused(false); }),
             u"Cannot resume game because it's not paused.");
-  game.DeliverTick();
+  ElapsePeriods(game, 1);
+  dispatcher.RunPending();
   EXPECT_EQ(config.Ticks(), 2);
+  EXPECT_EQ(recorder.CountOf(kEventTick), 2);
   EXPECT_EQ(recorder.Events.back(), (TGameEvent{kEventTick, 2, game.TimerHandle(), 2}));
+}
+
+TEST_F(GameTest, PeriodsDueBeforeAPauseTickOnceTheGameRuns) {
+  game.SetTickInterval(3'600'000);
+  game.Start();
+
+  // The UI thread reaches them while paused: they wait for the resume.
+  ElapsePeriods(game, 2);
+  game.SetPaused(true);
+  dispatcher.RunPending();
+  EXPECT_EQ(recorder.CountOf(kEventTick), 0);
+  game.SetPaused(false);
+  EXPECT_EQ(config.Ticks(), 2);
+  EXPECT_EQ(recorder.CountOf(kEventTick), 2);
+
+  // Still queued at the resume: they tick at their turn, the one due while paused does not.
+  ElapsePeriods(game, 3);
+  game.SetPaused(true);
+  ElapsePeriods(game, 1);
+  game.SetPaused(false);
+  dispatcher.RunPending();
+  EXPECT_EQ(config.Ticks(), 5);
+  EXPECT_EQ(recorder.CountOf(kEventTick), 5);
+  EXPECT_EQ(recorder.Events.back(), (TGameEvent{kEventTick, 5, game.TimerHandle(), 2}));
 }
 
 TEST_F(GameTest, TickIntervalRestartsOnlyARunningRealTimeTimer) {
@@ -176,6 +211,10 @@ TEST_F(GameTest, ASecondStartResetsTheCountRegeneratesAndReplacesTheTimer) {
   const uint32_t first = game.TimerHandle();
   game.DeliverTick();
   game.DeliverTick();
+  // A period the earlier game would tick on its resume.
+  ElapsePeriods(game, 1);
+  game.SetPaused(true);
+  dispatcher.RunPending();
   map.SetCellsX(5);
 
   game.Start();
@@ -184,6 +223,9 @@ TEST_F(GameTest, ASecondStartResetsTheCountRegeneratesAndReplacesTheTimer) {
   EXPECT_NE(game.TimerHandle(), first);
   EXPECT_NE(game.TimerHandle(), 0u);
   EXPECT_EQ(recorder.CountOf(kEventGameStart), 2);
+  game.SetPaused(true);
+  game.SetPaused(false);
+  EXPECT_EQ(config.Ticks(), 0);
 }
 
 TEST_F(GameTest, RealTimerPeriodsTickThroughTheDispatcher) {

@@ -42,6 +42,20 @@ TEST(DispatchedTimerTest, DiscardingDropsThePeriodsNotYetHandledAndKeepsOtherWor
   EXPECT_EQ(other, 1);
 }
 
+TEST(DispatchedTimerTest, PeriodsDueOnHoldAreSkippedAndThosePostedBeforeStay) {
+  TManualDispatcher dispatcher;
+  int handled = 0;
+  TDispatchedTimer timer(dispatcher, 0, 0, &Bump, &handled, true);
+  timer.PeriodElapsed();
+  timer.SetHeld(false);
+  timer.PeriodElapsed();
+  timer.PeriodElapsed();
+  timer.SetHeld(true);
+  timer.PeriodElapsed();
+  EXPECT_EQ(dispatcher.RunPending(), 2);
+  EXPECT_EQ(handled, 2);
+}
+
 TEST(DispatchedTimerTest, RealPeriodsArePostedAndNoneOutlivesTheTimer) {
   TManualDispatcher dispatcher;
   int handled = 0;
