@@ -257,8 +257,9 @@ void TSWBasicMap::FillStrips() {
   for (int y = 0; y <= lastY; ++y) {
     const int top = position(0, y).Y;
     const int bottom = y == lastY ? height : position(0, y + 1).Y;
-    clickMap_.FillRect({0, top, position(0, y).X + CellSpacingX(), bottom},
-                       Cell(0, y).ClickColor());
+    // To where the cell's slanted shape begins (a row is CellWidth left of the one above), so
+    // no pixel between the strip and the shape is left without a cell.
+    clickMap_.FillRect({0, top, position(0, y).X + CellWidth(), bottom}, Cell(0, y).ClickColor());
     clickMap_.FillRect({position(lastX, y).X, top, width, bottom}, Cell(lastX, y).ClickColor());
   }
 }

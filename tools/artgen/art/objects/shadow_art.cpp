@@ -24,7 +24,8 @@ TShape ShadowReach(int rows) {
 }
 
 // Paints `shape` (in cell coordinates) as soft shade into an image drawn at P + origin,
-// fading out before the edge of the reachable cells.
+// fading out before the edge of the reachable cells. The shape must keep a few pixels clear of
+// the image's edges too, or its shade ends in a straight cut there.
 TArtCanvas PaintShade(int width, int height, TVec origin, const TShape& shape, int rows,
                       double opacity, double blur) {
   const TVec toImage = TVec{0, 0} - origin;
@@ -68,13 +69,13 @@ TShape Canopy(TVec centre, double rx, double ry, int lobes, uint32_t seed) {
 
 // Shade of an unseen tree's crown over the cell.
 TArtCanvas PaintShadow() {
-  return PaintShade(181, 54, {23, -35}, Canopy({84, -8}, 40, 13, 9, 0xF01), 2, 0.42, 2.2);
+  return PaintShade(181, 54, {23, -35}, Canopy({84, -6}, 40, 12, 9, 0xF01), 2, 0.42, 2.2);
 }
 
 // A tree's shadow: the trunk's dark band runs back across the cell into the crown's shade.
 TArtCanvas PaintShadowTree() {
   const TShape trunk = Line({52, 12}, {112, -15}, 6.5, 5);
-  const TShape crown = Canopy({132, -24}, 38, 13, 11, 0xF02);
+  const TShape crown = Canopy({132, -16}, 38, 13, 11, 0xF02);
   return PaintShade(176, 62, {41, -43}, Union({trunk, crown}), 3, 0.5, 1.8);
 }
 
