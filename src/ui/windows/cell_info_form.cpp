@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "config/config_store.h"
+#include "ui/platform/design_font.h"
 #include "ui/platform/qt_text.h"
 #include "ui/widgets/cell_info_panel.h"
 
@@ -18,9 +19,7 @@ constexpr QPoint kCascadeOffset(8, 8);
 
 TCellInfoForm::TCellInfoForm(TSWConfig& config, TSWPlayer* player, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), config_(config) {
-  QFont font(QStringLiteral("MS Sans Serif"));
-  font.setPointSize(8);
-  setFont(font);
+  ApplyDesignFont(*this);
   setWindowTitle(ToQString(config.Lang(u"cell info form: caption")));
   ScrollBox1 = new QScrollArea(this);
   ScrollBox1->setFrameShape(QFrame::NoFrame);

@@ -24,6 +24,7 @@
 #include "game/game.h"
 #include "platform/file_stream.h"
 #include "ui/platform/app_paths.h"
+#include "ui/platform/design_font.h"
 #include "ui/platform/png_qimage.h"
 #include "ui/platform/qt_text.h"
 #include "ui/platform/screen_placement.h"
@@ -52,9 +53,7 @@ TDebugInfoForm::TDebugInfoForm(const TSWConfig& config, QWidget* parent)
 
 void TDebugInfoForm::CreateComponents(const TSWConfig& config) {
   // Every component, the click map's size label too, takes the window's font.
-  QFont font(QStringLiteral("MS Sans Serif"));
-  font.setPointSize(8);
-  setFont(font);
+  ApplyDesignFont(*this);
 
   Splitter1 = new QSplitter(Qt::Vertical, this);
   Splitter1->setHandleWidth(kSplitterHeight);

@@ -18,12 +18,14 @@
 #include "game/random_source.h"
 #include "map/map_info.h"
 #include "map/sw_map.h"
+#include "ui/platform/design_font.h"
 #include "ui/platform/map_widget.h"
 #include "ui/platform/qt_canvas.h"
 #include "ui/platform/qt_dispatcher.h"
 #include "ui/platform/qt_geometry.h"
 #include "ui/platform/qt_text.h"
 #include "ui/platform/screen_placement.h"
+#include "ui/widgets/label_style.h"
 #include "ui/widgets/log_box.h"
 #include "ui/widgets/png_speed_button.h"
 #include "ui/widgets/shadow_label.h"
@@ -43,24 +45,14 @@ constexpr int kToolButtonSize = 25;
 constexpr WideStringView kGeneral = u"General";
 constexpr WideStringView kMessages = u"Messages";
 
-QFont WindowFont(const char* family, int pixelSize, bool bold, bool italic) {
-  QFont font(QString::fromLatin1(family));
-  font.setPixelSize(pixelSize);
-  font.setBold(bold);
-  font.setItalic(italic);
-  return font;
-}
-
 void MakeSeeThrough(QWidget& widget) {
   widget.setAutoFillBackground(false);
   widget.setAttribute(Qt::WA_TranslucentBackground);
 }
 
-void StyleShadowLabel(TShadowLabel& label, const QFont& font, uint8_t shadowY) {
-  label.setFont(font);
-  QPalette palette = label.palette();
-  palette.setColor(QPalette::WindowText, Qt::white);
-  label.setPalette(palette);
+// The banner's labels: a shadow in the menu-highlight colour.
+void StyleShadowLabel(TShadowLabel& label, const TLabelStyle& style, uint8_t shadowY) {
+  ApplyLabelStyle(label, style);
   label.SetShadowDistanceX(3);
   label.SetShadowDistanceY(shadowY);
   label.SetShadowColor(label.palette().color(QPalette::Highlight));
@@ -98,9 +90,7 @@ void TMainForm::CreateComponents() {
   setWindowTitle(QStringLiteral("Sorrelwind"));
   resize(975, 500);
   CenterOnScreen(*this);
-  QFont font(QStringLiteral("MS Sans Serif"));
-  font.setPointSize(8);
-  setFont(font);
+  ApplyDesignFont(*this);
   Bevel1 = new QWidget(this);
   CreateBanner();
   CreateBoard();
@@ -115,19 +105,19 @@ void TMainForm::CreateBanner() {
   ShadowLabel1 = new TShadowLabel(this);
   ShadowLabel1->SetAutoSize(false);
   ShadowLabel1->SetAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  StyleShadowLabel(*ShadowLabel1, WindowFont("MS Mincho", 19, true, false), 5);
+  StyleShadowLabel(*ShadowLabel1, {"MS Mincho", 19, true, false, Qt::white}, 5);
   ShadowLabel1->SetCaption(u"Sorrelwind");
 
   lbMapCaption = new TShadowLabel(this);
   lbMapCaption->SetAutoSize(false);
   lbMapCaption->SetAlignment(Qt::AlignRight | Qt::AlignTop);
-  StyleShadowLabel(*lbMapCaption, WindowFont("Georgia", 12, true, true), 3);
+  StyleShadowLabel(*lbMapCaption, {"Georgia", 12, true, true, Qt::white}, 3);
   lbMapCaption->setGeometry(720, 6, 233, 25);
 
   lbMapInfo = new TShadowLabel(this);
   lbMapInfo->SetAutoSize(false);
   lbMapInfo->SetAlignment(Qt::AlignRight | Qt::AlignTop);
-  StyleShadowLabel(*lbMapInfo, WindowFont("Georgia", 11, false, true), 3);
+  StyleShadowLabel(*lbMapInfo, {"Georgia", 11, false, true, Qt::white}, 3);
   lbMapInfo->setGeometry(720, 30, 233, 25);
 }
 
