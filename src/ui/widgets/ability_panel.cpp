@@ -23,25 +23,14 @@ constexpr int kAutocastSpacing = -10;
 
 }  // namespace
 
-void TSWAbilityPanel::TSubscriber::FiringEnded(TSWConfig* sender, const WideString& eventName,
-                                               TObject* arg) {
-  panel_->FiringEnded(sender, eventName, arg);
-}
-
-void TSWAbilityPanel::TSubscriber::LinkFreed(TSWConfig* /*sender*/, const WideString& /*eventName*/,
-                                             TObject* arg) {
-  panel_->LinkFreed(arg);
-}
-
 TSWAbilityPanel::TSWAbilityPanel(QWidget* parent) : QWidget(parent) {
   resize(115, 81);
   tmRefresh.setInterval(kRefreshInterval);
   connect(&tmRefresh, &QTimer::timeout, this, &TSWAbilityPanel::tmRefreshTimer);
 }
 
-TSWAbilityPanel::~TSWAbilityPanel() {
-  RunDeferringErrors([this] { WithdrawHandlers(); });
-}
+// The watches withdraw their handlers themselves, and forget a store that went first.
+TSWAbilityPanel::~TSWAbilityPanel() = default;
 
 void TSWAbilityPanel::SetConfig(TSWConfig* config) {
   if (config == config_) return;
@@ -86,7 +75,7 @@ void TSWAbilityPanel::AddButton(TSWAbilityLink& link) {
   button->setGeometry(nextPos_.X, nextPos_.Y, kButtonSize, kButtonSize);
   RefreshButton(*button, &link);
   DecorateButton(*button, link);
-  link.Subscribe(kEventFree, TSWEventHandler::Of<&TSubscriber::LinkFreed>(&subscriber_));
+  linkWatch_.SubscribeTo(link, kEventFree);
   button->installEventFilter(this);
   TPNGSpeedButton* const added = button.release();
   connect(added, &QAbstractButton::clicked, this, [this, added] { ButtonClicked(added); });
@@ -156,9 +145,8 @@ void TSWAbilityPanel::Fire(QObject* sender) {
     EnableButtons(true);
     throw;
   }
-  const TSWEventHandler ended = TSWEventHandler::Of<&TSubscriber::FiringEnded>(&subscriber_);
-  firingInstance_->Subscribe(kEventEnd, ended);
-  firingInstance_->Subscribe(kEventCancel, ended);
+  firingWatch_.SubscribeTo(*firingInstance_, kEventEnd);
+  firingWatch_.SubscribeTo(*firingInstance_, kEventCancel);
   Q_EMIT FiringStarted();
   try {
     firingInstance_->FireBy(flower_);
@@ -220,7 +208,11 @@ void TSWAbilityPanel::RestoreFiringButton() {
   if (entry->Link != nullptr) button.SetDown(entry->Link->Autocast());
 }
 
-void TSWAbilityPanel::LinkFreed(const TObject* link) {
+void TSWAbilityPanel::InstanceStopped(const WideString& eventName, TObject* instance) {
+  FiringEnded(config_, eventName, instance);
+}
+
+void TSWAbilityPanel::LinkFreed(const WideString& /*eventName*/, TObject* link) {
   for (TAbilityButton& entry : buttons_) {
     if (entry.Link != link) continue;
     entry.Link = nullptr;
@@ -252,7 +244,8 @@ void TSWAbilityPanel::BtnMouseUp(QObject* sender, Qt::MouseButton button,
 }
 
 void TSWAbilityPanel::WithdrawHandlers() {
-  if (config_ != nullptr) config_->Events().RemoveHandlersOf(&subscriber_);
+  linkWatch_.Withdraw();
+  firingWatch_.Withdraw();
 }
 
 TSWAbilityPanel::TAbilityButton* TSWAbilityPanel::Find(const TPNGSpeedButton* button) {

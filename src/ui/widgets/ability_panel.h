@@ -8,8 +8,8 @@
 // Buttons stand 44 pixels apart in rows 44 pixels apart; a row holds as many as fit in the
 // panel's width (at least one), and the panel's height follows the rows it needs.
 //
-// Everything runs on the UI thread, ticks included. The store must outlive the panel, or be
-// taken away first (SetConfig(nullptr)), since the panel withdraws its event handlers from it.
+// Everything runs on the UI thread, ticks included. The panel and its store may go in either
+// order: the panel's handlers leave the store with the panel.
 #include <QTimer>
 #include <QWidget>
 #include <vector>
@@ -20,6 +20,7 @@
 #include "base/wide_string.h"
 #include "platform/geometry.h"
 #include "ui/widgets/ability_button_layout.h"
+#include "ui/widgets/store_subscriber.h"
 
 class TPNGSpeedButton;
 class TPngImage;
@@ -105,17 +106,6 @@ class TSWAbilityPanel : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // Receives the engine's events for the panel: the engine binds handlers to game objects.
-  class TSubscriber : public TObject {
-   public:
-    explicit TSubscriber(TSWAbilityPanel* panel) : panel_(panel) {}
-    void FiringEnded(TSWConfig* sender, const WideString& eventName, TObject* arg);
-    void LinkFreed(TSWConfig* sender, const WideString& eventName, TObject* arg);
-
-   private:
-    TSWAbilityPanel* panel_;
-  };
-
   struct TAbilityButton {
     TPNGSpeedButton* Button;
     TSWAbilityLink* Link;
@@ -129,7 +119,9 @@ class TSWAbilityPanel : public QWidget {
   void RefreshButton(TPNGSpeedButton& button, const TSWAbilityLink* link);
   void MarkFiring(TAbilityButton& entry);
   void RestoreFiringButton();
-  void LinkFreed(const TObject* link);
+  // The shown links' "free", and the fired instance's "end" and "cancel".
+  void LinkFreed(const WideString& eventName, TObject* link);
+  void InstanceStopped(const WideString& eventName, TObject* instance);
   void ButtonClicked(TPNGSpeedButton* button);
   void WithdrawHandlers();
   TAbilityButton* Find(const TPNGSpeedButton* button);
@@ -152,5 +144,7 @@ class TSWAbilityPanel : public QWidget {
   TPNGSpeedButton* firingButton_ = nullptr;
   TClickHandler savedOnClick_;
   TOwned<TPngImage> savedGlyph_;
-  TSubscriber subscriber_{this};
+  TStoreSubscriber linkWatch_{TStoreSubscriber::THandler::Of<&TSWAbilityPanel::LinkFreed>(this)};
+  TStoreSubscriber firingWatch_{
+      TStoreSubscriber::THandler::Of<&TSWAbilityPanel::InstanceStopped>(this)};
 };
