@@ -4,6 +4,7 @@
 #include "art/board/cell_overlay_art.h"
 #include "art/board/soil_art.h"
 #include "art/icons/ability_icon_art.h"
+#include "art/icons/app_icon_art.h"
 #include "art/icons/event_icon_art.h"
 #include "art/icons/ui_icon_art.h"
 #include "art/objects/object_art.h"
@@ -72,6 +73,15 @@ std::vector<TArtPiece> ArtCatalog() {
       {"ui/save clickmap", PaintSaveClickMapGlyph},
       {"ui/copy", PaintCopyGlyph},
   };
+}
+
+std::vector<TArtPiece> AppIconCatalog() {
+  std::vector<TArtPiece> pieces;
+  for (const int size : AppIconSizes()) {
+    pieces.push_back(
+        {std::to_string(size) + "x" + std::to_string(size), [size] { return PaintAppIcon(size); }});
+  }
+  return pieces;
 }
 
 }  // namespace artgen

@@ -16,4 +16,7 @@ struct TArtPiece {
 
 std::vector<TArtPiece> ArtCatalog();
 
+// The game's desktop icon, one picture per size, named by its size ("16x16", ...).
+std::vector<TArtPiece> AppIconCatalog();
+
 }  // namespace artgen
