@@ -6,6 +6,7 @@
 #include "ui/platform/app_paths.h"
 #include "ui/platform/qt_text.h"
 #include "ui/platform/sw_application.h"
+#include "ui/platform/termination_signals.h"
 #include "ui/windows/main_form.h"
 
 namespace {
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
   const std::optional<QString> dataDir = FindDataFolder(folders);
   if (!dataDir) return Fail(DataFolderNotFoundMessage(folders));
   try {
+    CloseWindowsOnTerminationSignals();
     TMainForm mainForm({*dataDir, SettingsFilePath(folders)});
     mainForm.show();
     return application.exec();

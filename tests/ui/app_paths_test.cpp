@@ -31,7 +31,7 @@ class AppPathsTest : public testing::Test {
 
 }  // namespace
 
-TEST_F(AppPathsTest, KeepsFilesBesideTheExecutableOrElseInThePerUserFolders) {
+TEST_F(AppPathsTest, KeepsFilesBesideABuiltExecutableAndPerUserForAnInstalledOne) {
   EXPECT_EQ(SettingsFilePath(folders), Path("bin/settings.ini"));
   EXPECT_EQ(ClickMapFilePath(folders), Path("bin/clickmap.bmp"));
 
@@ -42,6 +42,13 @@ TEST_F(AppPathsTest, KeepsFilesBesideTheExecutableOrElseInThePerUserFolders) {
   EXPECT_EQ(ClickMapFilePath(folders), Path("home/data/sorrelwind/clickmap.bmp"));
   EXPECT_TRUE(QFileInfo(Path("home/config/sorrelwind")).isDir());
   EXPECT_TRUE(QFileInfo(Path("home/data/sorrelwind")).isDir());
+
+  // An installed game's folder may well be writable (a private prefix): its data decides.
+  folders.Executable = Path("bin");
+  WritePackage("share/sorrelwind/Data");
+  EXPECT_TRUE(UsesPerUserFolders(folders));
+  EXPECT_EQ(SettingsFilePath(folders), Path("home/config/sorrelwind/settings.ini"));
+  EXPECT_EQ(ClickMapFilePath(folders), Path("home/data/sorrelwind/clickmap.bmp"));
 }
 
 TEST_F(AppPathsTest, FindsDataInTheWorkingFolderFirstThenBesideTheExecutable) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QTest>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "game/game.h"
 #include "support/temp_folder.h"
 #include "ui/widgets/png_speed_button.h"
+#include "ui/windows/debug_info_form.h"
 
 namespace {
 
@@ -24,10 +26,15 @@ class TestMainForm : public TMainForm {
 
   std::vector<bool> PausedWhileShown;
   bool FailShowing = false;
+  // Closing while the introduction shows, as the end of a session closes every window.
+  bool CloseWhileShown = false;
 
  protected:
   void ShowIntroModal(TIntroForm& /*form*/) override {
     PausedWhileShown.push_back(Game().Paused());
+    if (CloseWhileShown) {
+      EXPECT_FALSE(close());
+    }
     if (FailShowing) Raise<EInvalidOperation>(u"The introduction cannot be shown.");
   }
 };
@@ -107,6 +114,22 @@ TEST_F(MainFormTest, ShowsEachIntroductionOnceWithTheGamePaused) {
   EXPECT_TRUE(second.PausedWhileShown.empty());
 }
 
+TEST_F(MainFormTest, AWindowClosedUnderItsIntroductionClosesOnceItIsRecorded) {
+  {
+    TestMainForm form(SettingsPath());
+    form.CloseWhileShown = true;
+    Show(form);
+    ASSERT_EQ(form.PausedWhileShown, std::vector<bool>{true});
+    EXPECT_TRUE(Holds(Settings(), "intro: Genesis=1"));
+    // The close waits for the loop to come back from the introduction.
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(form.isVisible());
+  }
+  const std::string settings = Settings();
+  for (const char* line : {"intro: Genesis=1", "Show grid=0"})
+    EXPECT_TRUE(Holds(settings, line)) << line << " in\n" << settings;
+}
+
 TEST_F(MainFormTest, ResumesTheGameWhenTheIntroductionFails) {
   TestMainForm form(SettingsPath());
   form.FailShowing = true;
@@ -126,6 +149,57 @@ TEST_F(MainFormTest, PausePressedTwiceRunsAgainWithTheButtonUp) {
   form.PNGSpeedButton3->click();
   EXPECT_FALSE(form.Game().Paused());
   EXPECT_FALSE(form.PNGSpeedButton3->Down());
+}
+
+TEST_F(MainFormTest, RemembersItsSizeAndPlaceUnlessThatIsOnNoScreen) {
+  QRect designed;
+  {
+    TestMainForm form(SettingsPath());
+    designed = form.geometry();
+    Show(form);
+    form.setGeometry(40, 30, 700, 420);
+    form.close();
+  }
+  const std::string settings = Settings();
+  for (const char* line : {"Main form X=40", "Main form Y=30", "Main form width=700",
+                           "Main form height=420", "Main form maximized=0", "Show grid=0"})
+    EXPECT_TRUE(Holds(settings, line)) << line << " in\n" << settings;
+  EXPECT_EQ(TestMainForm(SettingsPath()).geometry(), QRect(40, 30, 700, 420));
+
+  folder.WriteFile("settings.ini",
+                   "[General]\nMain form X=9000\nMain form Y=9000\nMain form width=600\n"
+                   "Main form height=300\nMain form maximized=1\n");
+  TestMainForm lost(SettingsPath());
+  EXPECT_EQ(lost.geometry(), designed);
+  EXPECT_TRUE(lost.windowState() & Qt::WindowMaximized);
+}
+
+TEST_F(MainFormTest, ToolbarSwitchesAnswerTheKeysTheirTooltipsName) {
+  TestMainForm form(SettingsPath());
+  Show(form);
+  form.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  const struct {
+    TPNGSpeedButton* button;
+    Qt::Key key;
+    const char* named;
+  } switches[] = {{form.btnInfoOnHover, Qt::Key_I, "(I)"},
+                  {form.btnShowGrid, Qt::Key_G, "(G)"},
+                  {form.PNGSpeedButton3, Qt::Key_P, "(P)"}};
+  for (const auto& each : switches) {
+    EXPECT_TRUE(each.button->toolTip().endsWith(each.named))
+        << each.button->toolTip().toStdString();
+    const bool before = each.button->Down();
+    // A shortcut clicks its button after a short animation.
+    QTest::keyClick(form.windowHandle(), each.key);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return each.button->Down() != before; })) << each.named;
+  }
+  EXPECT_TRUE(form.Config().ShowGrid());
+  EXPECT_TRUE(form.Game().Paused());
+  EXPECT_TRUE(form.PNGSpeedButton1->toolTip().endsWith("(D)"));
+  QTest::keyClick(form.windowHandle(), Qt::Key_D);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form.DebugInfoForm() != nullptr; }));
+  EXPECT_TRUE(form.DebugInfoForm()->isVisible());
 }
 
 }  // namespace

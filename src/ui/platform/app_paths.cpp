@@ -23,28 +23,34 @@ bool HoldsPackage(const QString& folder) {
   });
 }
 
+// `fileName` beside the executable, or in `userFolder`, which is created when missing.
+QString PlayerFilePath(const TAppFolders& folders, const QString& fileName,
+                       const QString& userFolder) {
+  if (!UsesPerUserFolders(folders)) return QDir(folders.Executable).absoluteFilePath(fileName);
+  QDir().mkpath(userFolder);
+  return QDir(userFolder).absoluteFilePath(fileName);
+}
+
 }  // namespace
 
 TAppFolders RunningAppFolders() {
-  return {QDir::currentPath(), QCoreApplication::applicationDirPath(),
+  const QString executable = QCoreApplication::applicationDirPath();
+  return {QDir::currentPath(), executable,
           QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
           QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
-          QStringLiteral(SW_INSTALLED_DATA_DIR)};
+          QDir::cleanPath(QDir(executable).filePath(QStringLiteral(SW_INSTALLED_DATA_FROM_BIN)))};
 }
 
-QString WritableFilePath(const QString& fileName, const QString& preferred,
-                         const QString& fallback) {
-  if (IsWritableFolder(preferred)) return QDir(preferred).absoluteFilePath(fileName);
-  QDir().mkpath(fallback);
-  return QDir(fallback).absoluteFilePath(fileName);
+bool UsesPerUserFolders(const TAppFolders& folders) {
+  return HoldsPackage(folders.InstalledData) || !IsWritableFolder(folders.Executable);
 }
 
 QString SettingsFilePath(const TAppFolders& folders) {
-  return WritableFilePath(QStringLiteral("settings.ini"), folders.Executable, folders.UserConfig);
+  return PlayerFilePath(folders, QStringLiteral("settings.ini"), folders.UserConfig);
 }
 
 QString ClickMapFilePath(const TAppFolders& folders) {
-  return WritableFilePath(QStringLiteral("clickmap.bmp"), folders.Executable, folders.UserData);
+  return PlayerFilePath(folders, QStringLiteral("clickmap.bmp"), folders.UserData);
 }
 
 QStringList DataFolderCandidates(const TAppFolders& folders) {

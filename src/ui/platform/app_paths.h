@@ -1,9 +1,11 @@
 #pragma once
-// Where the program's files live. settings.ini lies beside the executable, or in the per-user
-// configuration folder when the executable's folder is not writable (an installed game), so no
-// setting is lost; clickmap.bmp likewise, with the per-user data folder. The data package Data/
-// is looked for in the working folder, then beside the executable, then where an installed game
-// keeps it. Paths are absolute, with "/" between names.
+// Where the program's files live. settings.ini lies beside the executable of a game run from
+// its build; an installed game (its data package lies where the install put it, relative to
+// the executable) or one whose folder is not writable keeps it in the per-user configuration
+// folder instead, so several players share one installation and no setting is lost;
+// clickmap.bmp likewise, with the per-user data folder. The data package Data/ is looked for in
+// the working folder, then beside the executable, then where an installed game keeps it.
+// Paths are absolute, with "/" between names.
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -21,10 +23,9 @@ struct TAppFolders {
 // The running program's folders; the application object must exist.
 TAppFolders RunningAppFolders();
 
-// `fileName` in `preferred` when that folder is writable, else in `fallback`, which is created
-// when missing.
-QString WritableFilePath(const QString& fileName, const QString& preferred,
-                         const QString& fallback);
+// Whether the per-user folders hold the player's files: the game is installed, or its
+// executable's folder cannot be written.
+bool UsesPerUserFolders(const TAppFolders& folders);
 QString SettingsFilePath(const TAppFolders& folders);
 QString ClickMapFilePath(const TAppFolders& folders);
 

@@ -1,7 +1,8 @@
 #pragma once
 // The program's application object. Every event is delivered through DeliverShowingErrors, so an
 // error raised in any event handler is shown in a message box titled "Sorrelwind" and the program
-// goes on. Creating it also installs the font substitutes, before any widget exists.
+// goes on. Creating it also names the application (the per-user folders take that name), ties it
+// to its desktop entry and icon, and installs the font substitutes, before any widget exists.
 #include <QApplication>
 #include <utility>
 

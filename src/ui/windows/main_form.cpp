@@ -44,6 +44,11 @@ constexpr int kToolButtonSize = 25;
 
 constexpr WideStringView kGeneral = u"General";
 constexpr WideStringView kMessages = u"Messages";
+constexpr WideStringView kMainFormX = u"Main form X";
+constexpr WideStringView kMainFormY = u"Main form Y";
+constexpr WideStringView kMainFormWidth = u"Main form width";
+constexpr WideStringView kMainFormHeight = u"Main form height";
+constexpr WideStringView kMainFormMaximized = u"Main form maximized";
 
 void MakeSeeThrough(QWidget& widget) {
   widget.setAutoFillBackground(false);
@@ -139,10 +144,10 @@ void TMainForm::CreateToolbar() {
   Panel1->setAutoFillBackground(true);
   // Each switch is a group of its own that may be all up; the debug button is a push button.
   btnInfoOnHover =
-      CreateToolButton(2, 1, u"ui/info on hover", tr("Show the cell under the pointer"));
-  btnShowGrid = CreateToolButton(27, 2, u"ui/show grid", tr("Show the grid"));
-  PNGSpeedButton3 = CreateToolButton(58, 3, u"ui/pause", tr("Pause"));
-  PNGSpeedButton1 = CreateToolButton(90, 0, u"ui/debug", tr("Behind the scenes"));
+      CreateToolButton(2, 1, u"ui/info on hover", tr("Show the cell under the pointer"), Qt::Key_I);
+  btnShowGrid = CreateToolButton(27, 2, u"ui/show grid", tr("Show the grid"), Qt::Key_G);
+  PNGSpeedButton3 = CreateToolButton(58, 3, u"ui/pause", tr("Pause"), Qt::Key_P);
+  PNGSpeedButton1 = CreateToolButton(90, 0, u"ui/debug", tr("Behind the scenes"), Qt::Key_D);
   const QRect buttons = PNGSpeedButton1->geometry().united(btnInfoOnHover->geometry());
   Panel1->setGeometry(8, 8, buttons.right() + 1 + 2, buttons.bottom() + 1 + 2);
 }
@@ -160,11 +165,13 @@ void TMainForm::CreateLog() {
 }
 
 TPNGSpeedButton* TMainForm::CreateToolButton(int x, int groupIndex, const char16_t* glyph,
-                                             const QString& hint) {
+                                             const QString& hint, const QKeySequence& shortcut) {
   auto* button = new TPNGSpeedButton(Panel1);
   button->setGeometry(x, 2, kToolButtonSize, kToolButtonSize);
   button->SetFlat(true);
-  button->setToolTip(hint);
+  button->setShortcut(shortcut);
+  button->setToolTip(
+      QStringLiteral("%1 (%2)").arg(hint, shortcut.toString(QKeySequence::NativeText)));
   button->SetGroupIndex(groupIndex);
   button->SetAllowAllUp(true);
   button->SetGlyph(&session_->Package().Image(glyph));
@@ -189,6 +196,7 @@ void TMainForm::Wire() {
 void TMainForm::FormCreate() {
   RandomSource().Seed(ClockSeed());
   settings_ = std::make_unique<TIniFileW>(ToWide(settingsPath_));
+  RestoreWindowPlacement();
   // Appends the game's name in its native script: 「風草」.
   ShadowLabel1->SetCaption(ShadowLabel1->Caption() + u"\u300C\u98A8\u8349\u300D");
 }
@@ -202,6 +210,8 @@ void TMainForm::showEvent(QShowEvent* event) {
 }
 
 void TMainForm::FormShow() {
+  // Closed before it came up: no game to start, and the settings are saved already.
+  if (destroyed_) return;
   LoadSettings();
   FormResize();
   tmMovingClouds->start();
@@ -221,7 +231,10 @@ void TMainForm::LayOut() {
 }
 
 void TMainForm::FormResize() {
-  skyBitmap_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+  // As many pixels as the screen shows, so the sky is composed as sharp as the display.
+  const qreal pixelRatio = devicePixelRatioF();
+  skyBitmap_ = QImage(size() * pixelRatio, QImage::Format_ARGB32_Premultiplied);
+  skyBitmap_.setDevicePixelRatio(pixelRatio);
   skyBitmap_.fill(palette().color(QPalette::Window));
   RenderBackground();
   repaint();
@@ -235,7 +248,7 @@ void TMainForm::RenderBackground() {
   } restart{tmMovingClouds};
   QPainter painter(&skyBitmap_);
   TQtCanvas canvas(painter);
-  sky_->Render(canvas, skyBitmap_.width(), skyBitmap_.height());
+  sky_->Render(canvas, width(), height());
 }
 
 void TMainForm::paintEvent(QPaintEvent* event) {
@@ -264,13 +277,17 @@ void TMainForm::ShowIntroOnce() {
   try {
     if (!introForm_) introForm_ = std::make_unique<TIntroForm>(this);
     introForm_->Load(info);
+    introShowing_ = true;
     ShowIntroModal(*introForm_);
+    introShowing_ = false;
     settings_->WriteBool(kMessages, key, true);
   } catch (...) {
+    introShowing_ = false;
     Game().SetPaused(false);
     throw;
   }
   Game().SetPaused(false);
+  if (closeAfterIntro_) QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
 void TMainForm::ShowIntroModal(TIntroForm& form) { form.exec(); }
@@ -320,6 +337,30 @@ void TMainForm::SaveSettings() {
   settings_->WriteInteger(kGeneral, u"Cell info form Height", placement.Height);
   settings_->WriteBool(kGeneral, u"Info on hover", btnInfoOnHover->Down());
   settings_->WriteBool(kGeneral, u"Show grid", Config().ShowGrid());
+  SaveWindowPlacement();
+}
+
+// The window's own place, beside the five keys of the view: where it was left, unless that is
+// on no screen now.
+void TMainForm::RestoreWindowPlacement() {
+  const QRect current = geometry();
+  const QRect saved(settings_->ReadInteger(kGeneral, kMainFormX, current.x()),
+                    settings_->ReadInteger(kGeneral, kMainFormY, current.y()),
+                    settings_->ReadInteger(kGeneral, kMainFormWidth, current.width()),
+                    settings_->ReadInteger(kGeneral, kMainFormHeight, current.height()));
+  if (saved != current && IsOnAScreen(saved)) setGeometry(saved);
+  if (settings_->ReadBool(kGeneral, kMainFormMaximized, false))
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TMainForm::SaveWindowPlacement() {
+  // The size it returns to when no longer maximized.
+  const QRect normal = isMaximized() ? normalGeometry() : geometry();
+  settings_->WriteInteger(kGeneral, kMainFormX, normal.x());
+  settings_->WriteInteger(kGeneral, kMainFormY, normal.y());
+  settings_->WriteInteger(kGeneral, kMainFormWidth, normal.width());
+  settings_->WriteInteger(kGeneral, kMainFormHeight, normal.height());
+  settings_->WriteBool(kGeneral, kMainFormMaximized, isMaximized());
 }
 
 TCellInfoPlacement TMainForm::CellInfoPlacement() const {
@@ -332,6 +373,14 @@ void TMainForm::SetCellInfoPlacement(const TCellInfoPlacement& placement) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+  // Asked to close under its own introduction (all windows closing at the end of a session):
+  // the introduction goes first and records that it was shown, then the window closes.
+  if (introShowing_) {
+    closeAfterIntro_ = true;
+    introForm_->reject();
+    event->ignore();
+    return;
+  }
   event->accept();
   if (!destroyed_) FormDestroy();
 }

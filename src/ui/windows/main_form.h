@@ -3,8 +3,9 @@
 // control, map loader, game and players), paints the animated sky behind the board, carries the
 // title banner, the map's name and author, the toolbar and the board in its scroll area, starts
 // the game when it is first shown, shows each map's introduction once with the game paused, and
-// keeps the view settings in settings.ini.
+// keeps the view settings and its own size and place in settings.ini.
 #include <QImage>
+#include <QKeySequence>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -99,8 +100,9 @@ class TMainForm : public QWidget {
   void CreateBoard();
   void CreateToolbar();
   void CreateLog();
+  // A toolbar button whose key presses it; the tooltip names the key.
   TPNGSpeedButton* CreateToolButton(int x, int groupIndex, const char16_t* glyph,
-                                    const QString& hint);
+                                    const QString& hint, const QKeySequence& shortcut);
   void Wire();
   void LayOut();
 
@@ -110,6 +112,8 @@ class TMainForm : public QWidget {
   void FormDestroy();
   void LoadSettings();
   void SaveSettings();
+  void RestoreWindowPlacement();
+  void SaveWindowPlacement();
   void RenderBackground();
   TCellInfoPlacement CellInfoPlacement() const;
   void SetCellInfoPlacement(const TCellInfoPlacement& placement);
@@ -137,5 +141,8 @@ class TMainForm : public QWidget {
   TCellInfoPlacement cellInfoPlacement_;
   QString settingsPath_;
   bool shown_ = false;
+  // The introduction's modal loop runs; a close asked for meanwhile waits for its end.
+  bool introShowing_ = false;
+  bool closeAfterIntro_ = false;
   bool destroyed_ = false;
 };
