@@ -14,6 +14,7 @@
 #include "game/game.h"
 #include "support/temp_folder.h"
 #include "ui/widgets/png_speed_button.h"
+#include "ui/widgets/shadow_label.h"
 #include "ui/windows/debug_info_form.h"
 
 namespace {
@@ -172,6 +173,14 @@ TEST_F(MainFormTest, RemembersItsSizeAndPlaceUnlessThatIsOnNoScreen) {
   TestMainForm lost(SettingsPath());
   EXPECT_EQ(lost.geometry(), designed);
   EXPECT_TRUE(lost.windowState() & Qt::WindowMaximized);
+}
+
+TEST_F(MainFormTest, KeepsTheMapLabelsAtTheRightEdgeOfANarrowerWindow) {
+  TestMainForm form(SettingsPath());
+  Show(form);
+  form.resize(600, 400);
+  for (const TShadowLabel* label : {form.lbMapCaption, form.lbMapInfo})
+    EXPECT_EQ(label->geometry().right(), 600 - 1 - (975 - 720 - 233));
 }
 
 TEST_F(MainFormTest, ToolbarSwitchesAnswerTheKeysTheirTooltipsName) {

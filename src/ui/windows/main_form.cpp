@@ -41,6 +41,9 @@ constexpr int kBannerTop = 6;
 constexpr int kBannerHeight = 179;
 constexpr int kBoardTop = kBannerTop + kBannerHeight;
 constexpr int kToolButtonSize = 25;
+// The map labels keep their design distance from the window's right edge (975 wide, labels at
+// 720), so they stay in sight over the banner's right part in a narrower window.
+constexpr int kMapLabelsFromRight = 975 - 720;
 
 constexpr WideStringView kGeneral = u"General";
 constexpr WideStringView kMessages = u"Messages";
@@ -227,6 +230,8 @@ void TMainForm::resizeEvent(QResizeEvent* event) {
 void TMainForm::LayOut() {
   Bevel1->setGeometry(0, 0, width(), kBannerTop);
   ShadowLabel1->setGeometry(0, kBannerTop, width(), kBannerHeight);
+  lbMapCaption->move(width() - kMapLabelsFromRight, lbMapCaption->y());
+  lbMapInfo->move(width() - kMapLabelsFromRight, lbMapInfo->y());
   ScrollBox1->setGeometry(0, kBoardTop, width(), std::max(0, height() - kBoardTop));
 }
 
