@@ -2,7 +2,9 @@
 
 #include <cmath>
 
-int32_t RoundTiesEven(double value) { return static_cast<int32_t>(std::nearbyint(value)); }
+#include "base/saturating.h"
+
+int32_t RoundTiesEven(double value) { return SaturatedInt32(std::nearbyint(value)); }
 
 int32_t PercentTiesEven(int32_t part, int32_t whole) {
   const int64_t scaled = int64_t{part} * 100;
@@ -14,5 +16,5 @@ int32_t PercentTiesEven(int32_t part, int32_t whole) {
   }
   const int64_t twice = remainder * 2;
   if (twice > whole || (twice == whole && quotient % 2 != 0)) ++quotient;
-  return static_cast<int32_t>(quotient);
+  return SaturatedInt32(quotient);
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "base/saturating.h"
+
 SW_CLASS_DEFINE(TSWBonusItem, TObject)
 SW_CLASS_DEFINE(TSWBonusBasket, TObjectHash)
 SW_CLASS_DEFINE(TSWBonusMap, TObject)
@@ -48,7 +50,7 @@ int32_t TSWBonusBasket::Sum() {
   if (!sumValid_) {
     int64_t sum = 0;
     for (int i = 0; i < Count(); ++i) sum += static_cast<const TSWBonusItem*>(Objects(i))->Value;
-    cachedSum_ = static_cast<int32_t>(sum);
+    cachedSum_ = SaturatedInt32(sum);
     sumValid_ = true;
   }
   return cachedSum_;

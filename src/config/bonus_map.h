@@ -25,7 +25,7 @@ class TSWBonusBasket : public TObjectHash {
 
   void SetValue(const WideString& providerToken, int32_t value);
   void RemoveProvider(const WideString& providerToken);
-  // Wraps around like 32-bit arithmetic.
+  // Held within the 32-bit range: data may give any provider any 32-bit value.
   int32_t Sum();
   // The largest contribution, but never below 0: the maximum starts at 0.
   int32_t Max();

@@ -89,8 +89,9 @@ int32_t TSWAbility::Cooldown() const {
   const WideString text = config_->RequirePackage().ReadStrFrom(
       {u"MAP", u"abilities", u"RAISE"}, name_, {u"cooldown"}, config_->TickMode());
   const std::optional<TCooldownRange> range = ParseCooldownRange(text);
-  // A reversed range is a data mistake like an unparsable one; nothing can be drawn from it.
-  if (!range || range->High < range->Low)
+  // A reversed range or a negative bound is a data mistake like an unparsable one: a recharge
+  // cannot last less than no time, and with both bounds at least 0 the width fits 32 bits.
+  if (!range || range->Low < 0 || range->High < range->Low)
     Raise<EConvertError>(
         u"Ability cooldown for [%s] must be a number or a range (e.g. 1m-5m) but \"%s\" was given.",
         {name_, text});

@@ -52,7 +52,8 @@ class TSWAbility : public TSWObject {
   // "RAISE"), the piece for the store's tick mode: a duration, or a range "low-high" split at the
   // first "-" not preceded by a backslash, which gives low up to high - 1. Fails with "Ability
   // cooldown for [%s] must be a number or a range (e.g. 1m-5m) but "%s" was given."
-  // (EConvertError) when a duration does not parse or high is below low.
+  // (EConvertError) when a duration does not parse, is below 0 (a hexadecimal bound such as
+  // $80000000 reads as negative) or high is below low.
   int32_t Cooldown() const;
   // The integer piece `index` (blank-separated) of `key` in section Name, files ("MAP",
   // "abilities", "RAISE").

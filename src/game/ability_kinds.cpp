@@ -61,13 +61,13 @@ void TSWAbility_Seed::ApplyTo(TSWBasicMap& map, const TCoordsList& coords) {
   EndFiring();
 }
 
-int32_t TSWAbility_Seed::Distance() const { return ReadSeedInt(u" distances"); }
+int32_t TSWAbility_Seed::Distance() const { return DistanceAt(level_); }
 
-int32_t TSWAbility_Seed::ManaRequirement() const { return std::max(0, ReadSeedInt(u" mana req")); }
+int32_t TSWAbility_Seed::ManaRequirement() const { return std::max(0, ManaRequirementAt(level_)); }
 
-int32_t TSWAbility_Seed::ReadSeedInt(const WideString& suffix) const {
+int32_t TSWAbility_Seed::ReadSeedInt(const WideString& suffix, int32_t level) const {
   return GetConfig()->RequirePackage().ReadIntFrom({u"MAP", u"abilities"}, Name() + suffix,
-                                                   {seedFlower_, u"*"}, level_);
+                                                   {seedFlower_, u"*"}, level);
 }
 
 void TSWAbility_Seed::Execute() {
@@ -108,8 +108,8 @@ bool TSWAbility_Spread::Blocks(const TSWMapCell& cell) const {
 }
 
 void TSWAbility_Spread::Execute() {
-  const int32_t damageDistance = ReadLevelInt(u"damage distance", level_);
-  const int32_t damage = ReadLevelInt(u"damage", level_);
+  const int32_t damageDistance = DamageDistanceAt(level_);
+  const int32_t damage = DamageAt(level_);
   Firer()->Slots().Cell().HurtArea(
       damage, damageDistance, TSWCellObjectFilter::Of<&TSWAbility_Spread::IsOtherPlayers>(this));
   ComputeTargets();

@@ -28,11 +28,15 @@ class TSWAbility_Seed : public TSWTargetableAbility {
   // Plants "seed," + SeedFlower + SeedParams for the firer's player in each cell, in order,
   // then ends firing.
   void ApplyTo(TSWBasicMap& map, const TCoordsList& coords) override;
-  // Section Name + " distances", key SeedFlower or else "*", piece Level; -1 when absent.
+  // DistanceAt the firer's level.
   int32_t Distance() const override;
-  // Section Name + " mana req", key SeedFlower or else "*", piece Level. A requirement that is
-  // absent (or below 0) costs nothing: an ability never gives mana.
+  // ManaRequirementAt the firer's level. A requirement that is absent (or below 0) costs nothing:
+  // an ability never gives mana.
   int32_t ManaRequirement() const;
+  // Section Name + " distances", key SeedFlower or else "*", piece `level`; -1 when absent.
+  int32_t DistanceAt(int32_t level) const { return ReadSeedInt(u" distances", level); }
+  // Section Name + " mana req", key SeedFlower or else "*", piece `level`; -1 when absent.
+  int32_t ManaRequirementAt(int32_t level) const { return ReadSeedInt(u" mana req", level); }
 
   const WideString& SeedFlower() const { return seedFlower_; }
   const WideString& SeedParams() const { return seedParams_; }
@@ -41,8 +45,8 @@ class TSWAbility_Seed : public TSWTargetableAbility {
   // Pays the mana requirement, then starts the selection. Fails with "This flower requires %d
   // mana but you had %d." (EInvalidArgument) leaving the pool as it was.
   void Execute() override;
-  // The piece of the firer's level of key SeedFlower (else "*") in section Name + `suffix`.
-  int32_t ReadSeedInt(const WideString& suffix) const;
+  // The piece `level` of key SeedFlower (else "*") in section Name + `suffix`.
+  int32_t ReadSeedInt(const WideString& suffix, int32_t level) const;
   void PayManaRequirement();
 
   std::unique_ptr<TPngImage> glyph32Image_;
@@ -79,6 +83,10 @@ class TSWAbility_Spread : public TSWAbility_Seed {
   bool Blocks(const TSWMapCell& cell) const override;
   // Spread never selects.
   void EndSelection() override {}
+
+  // "damage distance" and "damage" at `level` (required).
+  int32_t DamageDistanceAt(int32_t level) const { return ReadLevelInt(u"damage distance", level); }
+  int32_t DamageAt(int32_t level) const { return ReadLevelInt(u"damage", level); }
 
  protected:
   // "damage" to every object of another player within "damage distance" of the firer's cell

@@ -4,6 +4,7 @@
 
 #include "base/errors.h"
 #include "base/rounding.h"
+#include "base/saturating.h"
 #include "config/config_store.h"
 #include "config/event_names.h"
 #include "config/package.h"
@@ -22,6 +23,17 @@ TSWPlayer* RequirePlayer(TObject* player) {
   auto* owner = As<TSWPlayer>(player);
   if (owner == nullptr) Raise<EComponentError>(u"Flower must be created with a TSWPlayer Player.");
   return owner;
+}
+
+// The hit points left after `hits` hits of `amount`, the last being the one that leaves fewer
+// than 1. Hits that do harm lower HP step by step, so the count of those taken is worked out;
+// healing hits only raise it, so either the first one kills or all of them are taken.
+int32_t HPAfterHits(int32_t hp, int32_t amount, int64_t hits) {
+  const int64_t afterOne = int64_t{hp} - amount;
+  if (hits <= 1 || afterOne < 1) return SaturatedInt32(afterOne);
+  const int64_t taken = amount > 0 ? std::min(hits, (int64_t{hp} - 1) / amount + 1) : hits;
+  // Held at kEnoughHits, the product stays inside 64 bits.
+  return SaturatedInt32(int64_t{hp} - amount * std::min(taken, kEnoughHits));
 }
 
 }  // namespace
@@ -61,7 +73,8 @@ void TSWFlower::OnTickEvent(TSWConfig* /*sender*/, const WideString& /*eventName
 
 void TSWFlower::OnTick() {
   if (AtMaxLevel()) return;
-  if (--ticksLeft_ > 0) return;
+  ticksLeft_ = SaturatedInt32(int64_t{ticksLeft_} - 1);
+  if (ticksLeft_ > 0) return;
   SetLevel(level_ + 1);
 }
 
@@ -115,8 +128,13 @@ void TSWFlower::LoadConfig(const WideString& name) {
 
 void TSWFlower::Paint(TCanvas& /*canvas*/, int /*x*/, int /*y*/) {}
 
-void TSWFlower::Damage(int32_t amount) {
-  if (hp_.fetch_sub(amount) - amount < 1) Die();
+void TSWFlower::TakeHits(int32_t amount, int64_t hits) {
+  int32_t before = hp_.load();
+  int32_t after = 0;
+  do {
+    after = HPAfterHits(before, amount, hits);
+  } while (!hp_.compare_exchange_weak(before, after));
+  if (after < 1) Die();
 }
 
 void TSWFlower::Die(const WideString& reason) {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "base/saturating.h"
 #include "game/player.h"
 #include "map/cell_object.h"
 
@@ -60,15 +61,17 @@ class TSWFlower : public TSWCellObject {
   // Draws the object in the cell whose top-left pixel is (x, y); nothing here.
   void Paint(TCanvas& canvas, int x, int y) override;
 
-  // Takes `amount` hit points atomically; below 1 the object dies with no reason.
-  void Damage(int32_t amount) override;
+  // Takes the hits atomically; below 1 HP the object dies with no reason. HP is held within the
+  // 32-bit range.
+  void TakeHits(int32_t amount, int64_t hits) override;
   // Records "rip: " + reason (when there is one), raises "flower died" and removes the object's
   // slot from its cell, which destroys the object: the caller must not touch it afterwards.
   void Die(const WideString& reason = {});
   // Stores `hp` atomically and returns the hit points it replaced.
   int32_t ExchangeHP(int32_t hp) override { return hp_.exchange(hp); }
-  // Adds `amount` hit points atomically and returns the hit points that result.
-  int32_t AddHP(int32_t amount) { return hp_.fetch_add(amount) + amount; }
+  // Adds `amount` hit points atomically and returns the hit points that result, held within the
+  // 32-bit range.
+  int32_t AddHP(int32_t amount) { return AtomicAddSaturated(hp_, amount); }
 
   // True when no level line exists for the current level: the countdown has stopped.
   bool AtMaxLevel() const;

@@ -1,7 +1,5 @@
 #include "game/map_flooder.h"
 
-#include <vector>
-
 #include "base/errors.h"
 #include "map/basic_map.h"
 #include "map/coords_list.h"
@@ -19,20 +17,33 @@ constexpr TPoint kDiagonalSteps[] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
 void TSWMapFlooder::Start(int x, int y, int depth) {
   if (flooded_ == nullptr)
     Raise<EComponentError>(u"Flooded list must be assigned prior to calling TSWMapFlooder.Start.");
-  Flood(x, y, depth);
+  // Each cell flooded from is one entry: the walk goes as deep as the cells it adds.
+  std::vector<TPending> pending;
+  pending.push_back({depth, Expand(x, y, depth)});
+  while (!pending.empty()) {
+    TPending& top = pending.back();
+    if (top.Added.empty()) {
+      pending.pop_back();
+      continue;
+    }
+    const TPoint cell = top.Added.back();
+    top.Added.pop_back();
+    const int next = top.Depth - 1;
+    pending.push_back({next, Expand(cell.X, cell.Y, next)});
+  }
 }
 
-void TSWMapFlooder::Flood(int x, int y, int depth) {
-  if (depth < 1) return;
-  TryAdd(x, y);
+std::vector<TPoint> TSWMapFlooder::Expand(int x, int y, int depth) {
   std::vector<TPoint> added;
+  if (depth < 1) return added;
+  TryAdd(x, y);
   for (const TPoint& step : kOrthogonalSteps)
     if (TryAdd(x + step.X, y + step.Y)) added.push_back({x + step.X, y + step.Y});
   for (const TPoint& step : kDiagonalSteps) {
     const bool sidesBlocked = IsBlocked(x + step.X, y) && IsBlocked(x, y + step.Y);
     if (!sidesBlocked && TryAdd(x + step.X, y + step.Y)) added.push_back({x + step.X, y + step.Y});
   }
-  for (auto cell = added.rbegin(); cell != added.rend(); ++cell) Flood(cell->X, cell->Y, depth - 1);
+  return added;
 }
 
 bool TSWMapFlooder::IsBlocked(int x, int y) const {

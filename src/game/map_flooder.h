@@ -3,8 +3,11 @@
 // eight neighbours of each cell, stops at blocked cells, and takes a diagonal step only when
 // one of the two cells beside it is open. Its depth-first order is part of the rules: a cell
 // reached first along a longer path is not expanded again when a shorter path reaches it.
+#include <vector>
+
 #include "base/bound_method.h"
 #include "base/tobject.h"
+#include "platform/geometry.h"
 
 class TCoordsList;
 class TSWBasicMap;
@@ -28,11 +31,21 @@ class TSWMapFlooder : public TObject {
 
   // Floods from (x, y): nothing below depth 1; depth 1 reaches the start cell and its open
   // neighbours. Fails with "Flooded list must be assigned prior to calling
-  // TSWMapFlooder.Start." (EComponentError) without a Flooded list.
+  // TSWMapFlooder.Start." (EComponentError) without a Flooded list. The depth-first walk keeps
+  // its own list of cells still to flood from, so any depth on any board leaves the call stack
+  // alone.
   void Start(int x, int y, int depth);
 
  private:
-  void Flood(int x, int y, int depth);
+  // A flooded cell whose new neighbours are still to be flooded from, the last first.
+  struct TPending {
+    int Depth;
+    std::vector<TPoint> Added;
+  };
+
+  // Adds (x, y) and then its open neighbours that are new, and returns those neighbours;
+  // nothing below depth 1.
+  std::vector<TPoint> Expand(int x, int y, int depth);
   bool IsBlocked(int x, int y) const;
   // Adds the cell when it is open and not flooded yet; true when it was added.
   bool TryAdd(int x, int y);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/saturating.h"
 #include "config/config_store.h"
 #include "config/event_names.h"
 
@@ -47,7 +48,7 @@ void TSWPlayer::Unregister() {
 }
 
 void TSWPlayer::OnTick(TSWConfig* /*sender*/, const WideString& /*eventName*/, TObject* /*arg*/) {
-  mana_.fetch_add(ManaPerTick());
+  AtomicAddSaturated(mana_, ManaPerTick());
 }
 
 int32_t TSWPlayer::ManaPerTick() const {

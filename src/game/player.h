@@ -1,7 +1,8 @@
 #pragma once
 // One side of the game: a name, a mana pool that grows on every "tick" by the player's mana per
-// tick, and an insight level. Mana per tick and insight come from the bonuses the player's
-// flowers contribute. The player registers itself with its store under its name.
+// tick (held at the largest 32-bit value), and an insight level. Mana per tick and insight come
+// from the bonuses the player's flowers contribute. The player registers itself with its store
+// under its name.
 #include <atomic>
 #include <cstdint>
 

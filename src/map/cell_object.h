@@ -9,6 +9,9 @@
 class TCanvas;
 class TSWMapCellSlots;
 
+// 2^32 - 1 hits of at least 1 take any 32-bit HP from one end of the range to the other.
+constexpr int64_t kEnoughHits = (int64_t{1} << 32) - 1;
+
 class TSWCellObject : public TSWObject {
   SW_CLASS(TSWCellObject)
 
@@ -22,8 +25,11 @@ class TSWCellObject : public TSWObject {
   virtual void InvalidateCells() = 0;
   // Loads the object from its type specification's parameters, the kind word first.
   virtual void LoadFrom(const std::vector<WideString>& params) = 0;
-  // Takes hit points; the object may die of it, which destroys it.
-  virtual void Damage(int32_t amount) = 0;
+  // Takes `amount` hit points `hits` times in a row, exactly as that many single hits would: the
+  // hit that leaves it below 1 HP is the last, as the object dies of it, which destroys it.
+  // More than kEnoughHits hits change nothing that fewer would not.
+  virtual void TakeHits(int32_t amount, int64_t hits) = 0;
+  void Damage(int32_t amount) { TakeHits(amount, 1); }
 
   // What a soil needs to grant its bonus.
   virtual const WideString& Name() const = 0;

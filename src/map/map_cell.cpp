@@ -9,17 +9,10 @@
 #include "map/interactive_map.h"
 #include "map/map_cell_slots.h"
 #include "map/map_cells.h"
+#include "map/walk_counts.h"
 #include "platform/canvas.h"
 
 SW_CLASS_DEFINE(TSWMapCell, TSWObject)
-
-namespace {
-
-// The eight grid neighbours, row above first.
-constexpr TPoint kNeighbourOffsets[] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0},
-                                        {1, 0},   {-1, 1}, {0, 1},  {1, 1}};
-
-}  // namespace
 
 TSWMapCell::TSWMapCell(TCreationKey, TSWMapCells* cells, int x, int y)
     : cells_(cells), slots_(std::make_unique<TSWMapCellSlots>(this)), x_(x), y_(y) {}
@@ -107,23 +100,18 @@ uint32_t TSWMapCell::ClickColor() const {
   return cells_->DebugColors() ? color * 30u : color;
 }
 
-void TSWMapCell::HurtSlots(int32_t damage, const TSWCellObjectFilter& filter) {
+void TSWMapCell::HurtSlots(int32_t damage, const TSWCellObjectFilter& filter, int64_t hits) {
   for (int i = slots_->Count() - 1; i >= 0; --i) {
     // A death may set off handlers that empty more slots than the dying one.
     if (i >= slots_->Count()) continue;
     TSWCellObject& object = slots_->SlotObject(i);
-    if (!filter || filter(&object)) object.Damage(damage);
+    if (!filter || filter(&object)) object.TakeHits(damage, hits);
   }
 }
 
 void TSWMapCell::HurtArea(int32_t damage, int32_t radius, const TSWCellObjectFilter& filter) {
-  HurtSlots(damage, filter);
-  if (radius <= 0) return;
-  for (const TPoint offset : kNeighbourOffsets) {
-    const int x = x_ + offset.X;
-    const int y = y_ + offset.Y;
-    if (cells_->Contains(x, y)) cells_->Cell(x, y).HurtArea(damage, radius - 1, filter);
-  }
+  for (const TCellWalks& cell : CountWalks(cells_->CellsX(), cells_->CellsY(), x_, y_, radius))
+    cells_->Cell(cell.X, cell.Y).HurtSlots(damage, filter, cell.Walks);
 }
 
 size_t TSWMapCell::MemorySize() const { return InstanceSize() + slots_->MemorySize(); }

@@ -79,12 +79,13 @@ class TSWMapCell : public TSWObject {
   // (Y x 65536 + X) + 1, times 30 (wrapping) while the grid's DebugColors is set; 0 is no cell.
   uint32_t ClickColor() const;
 
-  // Damages every object that passes `filter`, walking from the last object to the first so
-  // that an object dying does not move the ones still to be visited.
-  void HurtSlots(int32_t damage, const TSWCellObjectFilter& filter = {});
-  // HurtSlots here, then, while radius > 0, HurtArea(radius - 1) on each of the eight grid
-  // neighbours inside the grid. Nothing is marked as visited: a cell is hurt once for every walk
-  // of at most `radius` steps that ends on it.
+  // Hits every object that passes `filter` `hits` times with `damage`, walking from the last
+  // object to the first so that an object dying does not move the ones still to be visited.
+  void HurtSlots(int32_t damage, const TSWCellObjectFilter& filter = {}, int64_t hits = 1);
+  // Hurts the cells around this one as HurtSlots here and then, while radius > 0, HurtArea(radius
+  // - 1) on each of the eight grid neighbours inside the grid would: nothing is marked as
+  // visited, so a cell is hurt once for every walk of at most `radius` steps that ends on it.
+  // The walks are counted (CountWalks), and each cell takes its hits at once, nearest cells first.
   void HurtArea(int32_t damage, int32_t radius, const TSWCellObjectFilter& filter = {});
 
   void SubscribeSlotAdd(const TSWEventHandler& handler) { Subscribe(kEventSlotAdd, handler); }

@@ -19,15 +19,22 @@ void TSWMapCell_Null::Paint(TCanvas& canvas) {
 
 void TSWMapCell_Soil::SlotAdded(TSWCellObject& object) {
   if (object.Name() == u"seed") return;
-  object.ExchangeHP(RoundTiesEven(object.HP() + double{SoilBonus()} * object.MaxHP()));
+  object.ExchangeHP(RoundTiesEven(HPWithSoilBonus(object.HP(), object.MaxHP(), SoilBonus())));
 }
 
 float TSWMapCell_Soil::SoilBonus() const {
   TSWConfig* config = GetConfig();
   if (config == nullptr) return 0;
-  const int32_t percent = config->RequirePackage().ReadIntFrom({u"MAP", u"objects"},
-                                                               u"Soil bonuses", {Terrain(), u"*"});
+  return SoilBonusFraction(config->RequirePackage().ReadIntFrom(
+      {u"MAP", u"objects"}, u"Soil bonuses", {Terrain(), u"*"}));
+}
+
+float SoilBonusFraction(int32_t percent) {
   return percent == -1 ? 0.0f : static_cast<float>(percent) / 100.0f;
+}
+
+double HPWithSoilBonus(int32_t hp, int32_t maxHP, float bonus) {
+  return hp + double{bonus} * maxHP;
 }
 
 void TSWMapCell_Clay::Init() {

@@ -42,5 +42,11 @@ class TSWMapCell_Fertile : public TSWMapCell_Soil {
   void Init() override;
 };
 
+// A [Soil bonuses] percentage as the fraction SoilBonus gives: 0 for -1 (no bonus).
+float SoilBonusFraction(int32_t percent);
+// The hit points, not yet rounded, of an object of `hp` and `maxHP` put on a soil of `bonus`
+// (a fraction). Before it is stored it is rounded and held within the 32-bit range.
+double HPWithSoilBonus(int32_t hp, int32_t maxHP, float bonus);
+
 // Registers the five kinds for CreateFrom: null, clay, loamy, soil, fertile.
 void RegisterMapCellClasses();

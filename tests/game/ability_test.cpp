@@ -46,11 +46,12 @@ TEST_F(AbilityBaseTest, CooldownOfOnePieceFailsInRealTimeWithTheIndexMessage) {
             u"ReadStrFrom failed - index 1 was not found in value \"7\" of [seed].");
 }
 
-TEST_F(AbilityBaseTest, UnreadableAndReversedCooldownsFailWithTheCooldownMessage) {
+TEST_F(AbilityBaseTest, UnreadableReversedAndNegativeCooldownsFailWithTheCooldownMessage) {
   StartGame(3, 3,
             "[seed]\ncooldown=soon 5m-1m\n"
             "[vegetate]\ncooldown=1\\-2 -3\n"
-            "[removepath]\ncooldown=4- 1m-\n");
+            "[removepath]\ncooldown=4- 1m-\n"
+            "[spread]\ncooldown=$80000000-$7FFFFFFF $FFFFFFFB\n");
   const struct {
     const char16_t* Spec;
     TTickMode Mode;
@@ -66,6 +67,10 @@ TEST_F(AbilityBaseTest, UnreadableAndReversedCooldownsFailWithTheCooldownMessage
       {u"removepath", tmTurn, u"[removepath] must be a number or a range (e.g. 1m-5m) but \"4-\""},
       {u"removepath", tmRealTime,
        u"[removepath] must be a number or a range (e.g. 1m-5m) but \"1m-\""},
+      {u"spread,weed", tmTurn,
+       u"[spread] must be a number or a range (e.g. 1m-5m) but \"$80000000-$7FFFFFFF\""},
+      {u"spread,weed", tmRealTime,
+       u"[spread] must be a number or a range (e.g. 1m-5m) but \"$FFFFFFFB\""},
   };
   for (const auto& test : cases) {
     config.SetTickMode(test.Mode);

@@ -82,6 +82,13 @@ TEST_F(FlowerSeedTest, ASeedWhoseHitPointsReachItsFlowersExactlySprouts) {
   EXPECT_EQ(Slots().Find(u"flower")->ClassName(), u"TSWFlower_Bloomer");
 }
 
+TEST_F(FlowerSeedTest, GrowthBeyondWhatHitPointsHoldSproutsOnTheFirstTick) {
+  UseMapFile("huge", "[seed growth]\nbloomer=2147483647\n[bloomer]\nHP=2147483647\n");
+  Planted(u"seed,bloomer", u"loamy");
+  Tick(1);
+  EXPECT_EQ(Slots().Find(u"flower")->ClassName(), u"TSWFlower_Bloomer");
+}
+
 TEST_F(FlowerSeedTest, WithoutAnyGrowthEntryASeedWithersAndNeverSprouts) {
   folder.WriteFile("objects.ini", "[seed growth]\nweed=5\n");
   TSWFlower_Seed& seed = Planted(u"seed,bloomer", u"loamy");

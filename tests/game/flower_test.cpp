@@ -1,5 +1,7 @@
 #include "game/flower.h"
 
+#include <climits>
+
 #include "config/event_hash.h"
 #include "config/event_names.h"
 #include "game/ability_link.h"
@@ -140,6 +142,48 @@ TEST_F(FlowerTest, DamageBelowOneKillsAndTheDeathIsAnnouncedBeforeTheSlotGoes) {
   EXPECT_EQ(TestFlower::Alive, 0);
 }
 
+// Area damage hands an object all the hits of one cell at once.
+TEST_F(FlowerTest, ManyHitsAtOnceEndAsTheSameHitsOneByOne) {
+  DeathWitness witness;
+  config.Events().AddHandler(kEventFlowerDied,
+                             TSWEventHandler::Of<&DeathWitness::OnDied>(&witness));
+  for (const int32_t hp : {1, 7, 100, -5, INT_MAX, INT_MIN + 3})
+    for (const int32_t amount : {3, 1, 0, -4, INT_MAX, INT_MIN})
+      for (const int64_t hits : {1, 2, 5, 40}) {
+        TOwned<TSWFlower> together = Loaded(u"plain");
+        TOwned<TSWFlower> oneByOne = Loaded(u"plain");
+        together->ExchangeHP(hp);
+        oneByOne->ExchangeHP(hp);
+        witness.Reason = u"alive";
+        together->TakeHits(amount, hits);
+        const bool diedTogether = witness.Reason.empty();
+        for (int64_t hit = 0; hit < hits; ++hit) {
+          oneByOne->Damage(amount);
+          if (oneByOne->HP() < 1) break;  // dead: a dead object takes no more hits
+        }
+        const bool diesOneByOne = oneByOne->HP() < 1;
+        EXPECT_EQ(together->HP(), oneByOne->HP()) << hp << " hit " << hits << "x " << amount;
+        EXPECT_EQ(diedTogether, diesOneByOne) << hp << " hit " << hits << "x " << amount;
+      }
+}
+
+TEST_F(FlowerTest, HitPointsStopAtTheEndsOfTheirRange) {
+  TOwned<TSWFlower> bloom = Loaded(u"plain");
+  bloom->ExchangeHP(INT_MAX - 1);
+  EXPECT_EQ(bloom->AddHP(INT_MAX), INT_MAX);
+  bloom->Damage(INT_MIN);
+  EXPECT_EQ(bloom->HP(), INT_MAX);
+  bloom->ExchangeHP(1);
+  bloom->TakeHits(-1, kEnoughHits);
+  EXPECT_EQ(bloom->HP(), INT_MAX);
+  bloom->TakeHits(1, kEnoughHits);
+  EXPECT_EQ(bloom->HP(), 0) << "the hit that leaves none is the last";
+  bloom->ExchangeHP(INT_MIN + 1);
+  EXPECT_EQ(bloom->AddHP(-5), INT_MIN);
+  bloom->ExchangeHP(INT_MAX);
+  EXPECT_EQ(bloom->HPPercent(), INT_MAX) << "HP far above MaxHP";
+}
+
 TEST_F(FlowerTest, TheReasonOfADeathIsKnownWhenItIsAnnounced) {
   DeathWitness witness;
   config.Events().AddHandler(kEventFlowerDied,
@@ -171,6 +215,17 @@ TEST_F(FlowerTest, HitPointPercentagesRoundToEvenAndStayAboveZero) {
   forty->ExchangeHP(23);
   EXPECT_EQ(forty->HPPercent(), 58);  // 23 / 40 is 0.575, which no binary fraction holds
   EXPECT_EQ(Loaded(u"none")->HPPercent(), 0);
+}
+
+TEST_F(FlowerTest, ALevelOfNoTicksOrFewerPassesAtTheNextTick) {
+  folder.WriteFile("objects.ini", "[testbloom levels]\n0 1m\n-2147483648 1m\n5 2m\n");
+  TSWFlower& bloom = AddedBloom();
+  Tick(1);
+  EXPECT_EQ(bloom.Level(), 1);
+  EXPECT_EQ(bloom.TicksLeft(), INT_MIN);
+  Tick(1);
+  EXPECT_EQ(bloom.Level(), 2);
+  EXPECT_EQ(bloom.TicksLeft(), 5);
 }
 
 TEST_F(FlowerTest, CaptionsAreLanguageStrings) {

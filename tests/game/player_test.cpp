@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
 #include <thread>
 
@@ -62,6 +63,15 @@ TEST_F(PlayerTest, ManaGrowsEachTickByTheSumOfTheManaBonuses) {
   config.Bonuses().RemoveProvider(&melly1);
   Tick();
   EXPECT_EQ(gaia.Mana(), 13);
+}
+
+TEST_F(PlayerTest, ManaStopsAtTheLargest32BitValue) {
+  Contribute(melly1, u"ManaPerTick", INT_MAX);
+  Contribute(melly2, u"ManaPerTick", INT_MAX);
+  EXPECT_EQ(gaia.ManaPerTick(), INT_MAX);
+  Tick();
+  Tick();
+  EXPECT_EQ(gaia.Mana(), INT_MAX);
 }
 
 TEST_F(PlayerTest, InsightIsTheBetterOfTheBaseAndTheHighestBonus) {

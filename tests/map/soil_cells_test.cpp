@@ -1,5 +1,7 @@
 #include "map/soil_cells.h"
 
+#include <climits>
+
 #include "config/event_names.h"
 #include "map/board_fixture.h"
 
@@ -57,6 +59,13 @@ TEST_F(SoilCellsTest, MinusOneIsNoBonusAndOtherNegativesTakeAway) {
   UseObjects("clay=-1\nloamy=-20\n");
   EXPECT_EQ(BloomHPOn(u"TSWMapCell_Clay"), 100);
   EXPECT_EQ(BloomHPOn(u"TSWMapCell_Loamy"), 80);
+}
+
+TEST_F(SoilCellsTest, BonusesBeyondWhatHitPointsHoldStopAtTheEndsOfTheRange) {
+  folder.WriteFile("objects.ini",
+                   "[testbloom]\nHP=1000\n[Soil bonuses]\nfertile=2147483647\nclay=-2147483648\n");
+  EXPECT_EQ(BloomHPOn(u"TSWMapCell_Fertile"), INT_MAX);
+  EXPECT_EQ(BloomHPOn(u"TSWMapCell_Clay"), INT_MIN);
 }
 
 TEST_F(SoilCellsTest, HalvesRoundToEven) {

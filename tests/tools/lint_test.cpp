@@ -131,12 +131,66 @@ TEST_F(LintTest, ReportsValuesThatDoNotParse) {
           "not found in value \"3\" of [vegetate].",
           "abilities.ini [spread] cooldown: in real time: Ability cooldown for [spread] must be a "
           "number or a range (e.g. 1m-5m) but \"30-20\" was given.",
+          "objects.ini [bloomer abilities at 1] spread,melly: at level 0: Couldn't find string "
+          "property damage distance of [spread] defined in any config file.",
+          "objects.ini [bloomer abilities at 1] spread,melly: at level 0: Couldn't find string "
+          "property damage of [spread] defined in any config file.",
           "objects.ini [bloomer] HP: Property HP of [bloomer] must be a number - but ten was "
           "given.",
           "objects.ini [melly] ManaPerTick: in real time: ReadStrFrom failed - index 1 was not "
           "found in value \"2\" of [melly].",
           "objects.ini [seed growth] bloomer: Property from [seed growth] must be a number - but "
           "fast was given.",
+      }));
+}
+
+// Values that parse but that the game would trip over: too few per-level values, values below
+// what they may be, levels of no ticks, results beyond 32 bits.
+TEST_F(LintTest, ReportsNumbersTheGameWouldTripOver) {
+  folder.WriteFile("objects.ini",
+                   "[bloomer]\nHP=-5\n[bloomer levels]\n3 1m\n0 0\n"
+                   "[bloomer abilities at 1]\nseed,bloomer\n[bloomer abilities at 2]\nseed,melly\n"
+                   "[melly]\nHP=8\nManaPerTick=2147483647 -3\n[weed]\nHP=1000\n"
+                   "[weed abilities at 1]\nspread,weed=autocast\n"
+                   "[seed growth]\nbloomer=0\n*=1\n[seed soil req]\n*=soil, clay\n"
+                   "[Soil bonuses]\nsoil=ten\nclay=2147483647\n*=-1\n");
+  folder.WriteFile("abilities.ini",
+                   "[seed]\ncooldown=$80000000-$7FFFFFFF 20-40\n"
+                   "[seed distances]\nbloomer=1 1\nmelly=1 1 -2\n[seed mana req]\n*=3\n"
+                   "[spread]\ncooldown=1 1\ndamage=-2\n");
+  folder.WriteFile("lang.ini", folder.ReadFile("lang.ini") + "ability: spread=S\n");
+  WriteImage("images/abilities/spread 16.png", 16, 16);
+  folder.WriteFile("maps/genesis.ini",
+                   "[General]\nWidth=3\nHeight=2\n[Tiles]\nY0=soil,soil,clay\nY1=soil,soil,soil\n"
+                   "[Objects of Player1]\n0:1=bloomer\n1:1=melly\n1:0=melly\n"
+                   "[Objects of Gaia]\n2:0=weed\n");
+  EXPECT_EQ(
+      Problems(),
+      (Lines{
+          "objects.ini [bloomer levels] 0 0: in turn mode: 0 ticks, below 1: the level passes at "
+          "the next tick",
+          "objects.ini [bloomer levels] 0 0: in real time: 0 ticks, below 1: the level passes at "
+          "the next tick",
+          "abilities.ini [seed] cooldown: in turn mode: Ability cooldown for [seed] must be a "
+          "number or a range (e.g. 1m-5m) but \"$80000000-$7FFFFFFF\" was given.",
+          "objects.ini [bloomer abilities at 2] seed,melly: at level 2: [seed distances] is -2, "
+          "below 0: the ability reaches no cell",
+          "objects.ini [bloomer abilities at 2] seed,melly: at level 1: ReadStrFrom failed - index "
+          "1 was not found in value \"3\" of [seed mana req].",
+          "objects.ini [weed abilities at 1] spread,weed: at level 0: Couldn't find string "
+          "property damage distance of [spread] defined in any config file.",
+          "objects.ini [weed abilities at 1] spread,weed: at level 0: the damage is -2, below 0: "
+          "it heals what it hits",
+          "objects.ini [bloomer] HP: is -5, below 1: the object lives without hit points until the "
+          "first hit kills it",
+          "objects.ini [melly] ManaPerTick: in real time: is -3, below 0: the game reads it as 0",
+          "objects.ini [seed growth] bloomer: is 0, below 1: its seeds never sprout",
+          "objects.ini [Soil bonuses] soil: Property from [Soil bonuses] must be a number - but "
+          "ten was given.",
+          "objects.ini [Soil bonuses] clay: 2147483647 % takes weed (HP 1000) to 21474837000 hit "
+          "points, beyond what they hold: it gets 2147483647",
+          "maps\\genesis.ini [Objects of Player1]: in turn mode: the mana per tick of its Melly "
+          "flowers adds up to 4294967294, beyond what 32 bits hold: the player gets 2147483647",
       }));
 }
 

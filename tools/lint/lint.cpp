@@ -6,9 +6,12 @@
 #include "lint/item_case_check.h"
 #include "lint/kind_check.h"
 #include "lint/language_check.h"
+#include "lint/level_value_check.h"
 #include "lint/lint_data.h"
 #include "lint/lint_usage.h"
+#include "lint/mana_sum_check.h"
 #include "lint/map_layout_check.h"
+#include "lint/soil_bonus_check.h"
 #include "lint/value_check.h"
 
 namespace {
@@ -48,7 +51,14 @@ TLintReport RunLint(const std::string& folder) {
     Run(report, u"ability lines", [&] { CheckAbilityLines(data, usage, report); });
     Run(report, u"cooldowns", [&] { CheckCooldowns(data, usage, report); });
   }
-  if (hasObjects) Run(report, u"object values", [&] { CheckObjectValues(data, usage, report); });
+  if (hasAbilities) {
+    Run(report, u"ability level values", [&] { CheckAbilityLevelValues(data, usage, report); });
+  }
+  if (hasObjects) {
+    Run(report, u"object values", [&] { CheckObjectValues(data, usage, report); });
+    Run(report, u"soil bonuses", [&] { CheckSoilBonuses(data, usage, report); });
+    Run(report, u"mana sums", [&] { CheckManaSums(data, report); });
+  }
   if (data.LanguageLoaded()) Run(report, u"language", [&] { CheckLanguage(data, usage, report); });
   Run(report, u"object images", [&] { CheckObjectImages(data, usage, report); });
   if (hasAbilities) Run(report, u"ability icons", [&] { CheckAbilityIcons(data, usage, report); });

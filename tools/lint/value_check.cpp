@@ -8,19 +8,16 @@
 #include "game/ability.h"
 #include "game/flower_seed.h"
 #include "game/tick_list.h"
+#include "lint/lint_modes.h"
 #include "lint/scratch_objects.h"
 
 namespace {
-
-constexpr TTickMode kModes[] = {tmTurn, tmRealTime};
-
-WideString ModeText(TTickMode mode) { return mode == tmTurn ? u"in turn mode" : u"in real time"; }
 
 // Runs `read` in each tick mode and reports what it fails with; the store's mode is kept.
 template <class Read>
 void ForEachMode(TSWConfig& config, const TLintRef& where, TLintReport& report, Read read) {
   const TTickMode kept = config.TickMode();
-  for (TTickMode mode : kModes) {
+  for (TTickMode mode : kLintModes) {
     config.SetTickMode(mode);
     try {
       read(mode);
@@ -59,9 +56,23 @@ void CheckLevelLines(TLintData& data, const TLintSource& source, const WideStrin
     text.Add(line);
     TMemIniFileW alone;
     alone.SetStrings(text);
-    ForEachMode(data.Config(), {source.File, section, line}, report,
-                [&](TTickMode mode) { TTickList(mode).LoadFrom(alone, section); });
+    const TLintRef where{source.File, section, line};
+    ForEachMode(data.Config(), where, report, [&](TTickMode mode) {
+      TTickList level(mode);
+      level.LoadFrom(alone, section);
+      if (level.Count() == 1 && level.Ticks(0) < 1)
+        report.Add(where, ModeText(mode) + u": " + IntToWide(level.Ticks(0)) +
+                              u" ticks, below 1: the level passes at the next tick");
+    });
   }
+}
+
+// Reports `value` when it is below `lowest`, unless it is -1, which the game reads as absent.
+void CheckLowest(const TLintRef& where, const WideString& prefix, int32_t value, int32_t lowest,
+                 const char16_t* effect, TLintReport& report) {
+  if (value < lowest && value != -1)
+    report.Add(where, prefix + u"is " + IntToWide(value) + u", below " + IntToWide(lowest) + u": " +
+                          effect);
 }
 
 void CheckNumbers(TLintData& data, const TTypeSpec& object, TLintReport& report) {
@@ -69,14 +80,17 @@ void CheckNumbers(TLintData& data, const TTypeSpec& object, TLintReport& report)
   const WideString& name = object.Params[0];
   if (std::optional<TLintRef> where = Definition(data, name, u"HP", {u"MAP", u"objects"})) {
     try {
-      package.ReadInt(name, u"HP", {u"MAP", u"objects"});
+      CheckLowest(*where, {}, package.ReadInt(name, u"HP", {u"MAP", u"objects"}), 1,
+                  u"the object lives without hit points until the first hit kills it", report);
     } catch (const Exception& error) {
       report.Add(*where, error.Message());
     }
   }
   if (std::optional<TLintRef> where = Definition(data, name, u"ManaPerTick", {u"MAP", u"objects"}))
     ForEachMode(data.Config(), *where, report, [&](TTickMode mode) {
-      package.ReadIntFrom({u"MAP", u"objects"}, name, {u"ManaPerTick"}, mode);
+      CheckLowest(*where, ModeText(mode) + u": ",
+                  package.ReadIntFrom({u"MAP", u"objects"}, name, {u"ManaPerTick"}, mode), 0,
+                  u"the game reads it as 0", report);
     });
   if (!object.Class->Class->InheritsFrom(TSWFlower_Seed::StaticClass()) || object.Params.size() < 2)
     return;
@@ -84,7 +98,8 @@ void CheckNumbers(TLintData& data, const TTypeSpec& object, TLintReport& report)
   for (const WideString& key : {object.Params[1], WideString(u"*")})
     if (std::optional<TLintRef> where = Definition(data, growth, key, {u"MAP", u"objects"})) {
       try {
-        package.ReadIntFrom({u"MAP", u"objects"}, growth, {key});
+        CheckLowest(*where, {}, package.ReadIntFrom({u"MAP", u"objects"}, growth, {key}), 1,
+                    u"its seeds never sprout", report);
       } catch (const Exception& error) {
         report.Add(*where, error.Message());
       }
