@@ -28,6 +28,10 @@ class LintTest : public TinyGardenTest {
 TEST_F(LintTest, TinyGardenIsClean) { EXPECT_EQ(Problems(), Lines{}); }
 
 TEST_F(LintTest, ReportsMissingDataFiles) {
+  const std::vector<WideString> nowhere = RunLint(folder.PathOf("nowhere\xFF")).Lines();
+  ASSERT_EQ(nowhere.size(), 1u);
+  EXPECT_EQ(Utf8Encode(nowhere[0]),
+            folder.PathOf("nowhere\\xFF") + ": there is no such data folder");
   for (const char* file : {"objects.ini", "abilities.ini", "lang.ini", "maps/genesis.ini"})
     Remove(file);
   EXPECT_EQ(Problems(), (Lines{
