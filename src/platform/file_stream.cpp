@@ -20,6 +20,12 @@ int OpenFlags(TFileMode mode) {
                                      : O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC;
 }
 
+// A regular file read as usual from here on.
+bool ClearNonBlocking(int fd) {
+  const int flags = ::fcntl(fd, F_GETFL);
+  return flags >= 0 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0;
+}
+
 // Opens the file; nothing or the reason it cannot be. A directory opens for reading on POSIX
 // but is no file; nor, for reading, is anything else that is not a regular file.
 std::optional<WideString> OpenFile(const std::string& path, TFileMode mode, int& fd) {
@@ -33,7 +39,7 @@ std::optional<WideString> OpenFile(const std::string& path, TFileMode mode, int&
     refusal = SystemErrorText(EISDIR);
   else if (mode == TFileMode::OpenRead && !S_ISREG(info.st_mode))
     refusal = u"Not a regular file";
-  else if (mode == TFileMode::OpenRead && ::fcntl(fd, F_SETFL, O_RDONLY) != 0)
+  else if (mode == TFileMode::OpenRead && !ClearNonBlocking(fd))
     refusal = SystemErrorText(errno);
   if (!refusal) return std::nullopt;
   ::close(fd);
