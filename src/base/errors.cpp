@@ -4,3 +4,8 @@
 
 Exception::Exception(WideString message)
     : message_(std::move(message)), utf8_(Utf8Encode(message_)) {}
+
+void Exception::AddPlace(WideStringView place) {
+  message_ = WideString(place) + u": " + message_;
+  utf8_ = Utf8Encode(message_);
+}

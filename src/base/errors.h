@@ -11,6 +11,9 @@ class Exception : public std::exception {
   explicit Exception(WideString message);
   const WideString& Message() const { return message_; }
   const char* what() const noexcept override { return utf8_.c_str(); }
+  // Puts where the failure happened before the message: "PLACE: MESSAGE". Callers that add
+  // their place and rethrow keep the error's kind.
+  void AddPlace(WideStringView place);
 
  private:
   WideString message_;
@@ -37,6 +40,18 @@ SW_DECLARE_ERROR(EOSError);
 SW_DECLARE_ERROR(EPngError);
 
 #undef SW_DECLARE_ERROR
+
+// Runs `action`; an error escaping it leaves with the text `place()` gives put before its
+// message. The place is worked out only on failure, so hot paths pay nothing for it.
+template <class Place, class Action>
+decltype(auto) AtPlace(Place&& place, Action&& action) {
+  try {
+    return action();
+  } catch (Exception& error) {
+    error.AddPlace(place());
+    throw;
+  }
+}
 
 // Throws E with the formatted message: Raise<EListError>(u"List index out of bounds (%d)", {i}).
 template <class E>

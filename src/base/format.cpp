@@ -19,6 +19,8 @@ struct Directive {
 
 class Formatter {
  public:
+  static constexpr int kMaxNumber = 100000;
+
   Formatter(WideStringView pattern, TVarArgs args) : pattern_(pattern), args_(args) {}
 
   WideString Run() {
@@ -48,18 +50,23 @@ class Formatter {
     return args_[next_++];
   }
 
-  // A number written in the pattern, or "*" taking the next (integer) argument.
+  // A number written in the pattern, or "*" taking the next (integer) argument. Either is at
+  // most kMaxNumber: a width or precision is padding to allocate.
   std::optional<int> ParseNumber() {
     if (pos_ < pattern_.size() && pattern_[pos_] == u'*') {
       ++pos_;
       const TVarRec& arg = NextArg();
       if (arg.Kind() != vtInteger) Invalid();
-      return static_cast<int>(arg.AsInt64());
+      const int64_t value = arg.AsInt64();
+      if (value < 0 || value > kMaxNumber)
+        Raise<EConvertError>(u"Format '%s' was given %d for a \"*\", which must be from 0 to %d",
+                             {WideString(pattern_), value, kMaxNumber});
+      return static_cast<int>(value);
     }
     std::optional<int> number;
     while (pos_ < pattern_.size() && pattern_[pos_] >= u'0' && pattern_[pos_] <= u'9') {
       number = number.value_or(0) * 10 + (pattern_[pos_++] - u'0');
-      if (*number > 100000) Invalid();
+      if (*number > kMaxNumber) Invalid();
     }
     return number;
   }

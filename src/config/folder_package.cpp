@@ -20,7 +20,27 @@ WideString WithSlashes(WideString name) {
 
 }  // namespace
 
+bool TSWFolderPackage::LeavesFolder(WideStringView name) {
+  if (name.empty()) return false;
+  if (name[0] == u'\\' || name[0] == u'/') return true;
+  const char16_t letter = name[0] | 0x20;
+  if (name.size() >= 2 && name[1] == u':' && letter >= u'a' && letter <= u'z') return true;
+  int depth = 0;
+  for (size_t start = 0; start <= name.size();) {
+    const size_t end = std::min(name.find_first_of(u"\\/", start), name.size());
+    const WideStringView part = name.substr(start, end - start);
+    if (part == u"..") {
+      if (--depth < 0) return true;
+    } else if (!part.empty() && part != u".") {
+      ++depth;
+    }
+    start = end + 1;
+  }
+  return false;
+}
+
 TFileMatch TSWFolderPackage::FindItem(const WideString& name) const {
+  if (LeavesFolder(name)) return {};
   return FindFileIgnoringCase(WithSlashes(path_), WithSlashes(name));
 }
 

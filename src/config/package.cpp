@@ -5,10 +5,12 @@
 
 #include "base/errors.h"
 #include "base/int_parse.h"
+#include "base/utf8.h"
 #include "config/config_store.h"
 #include "config/no_value.h"
 #include "containers/explode.h"
 #include "containers/mem_ini_file_w.h"
+#include "containers/string_list_w.h"
 #include "platform/png_image.h"
 #include "platform/stream.h"
 
@@ -29,17 +31,25 @@ TSWPackage::~TSWPackage() = default;
 TStream& TSWPackage::Data(const WideString& name) {
   if (std::unique_ptr<TStream> opened = OpenData(name)) cache_.AddOwned(name, std::move(opened));
   TStream* stream = As<TStream>(cache_.Find(name));
-  if (stream == nullptr)
-    Raise<EListError>(u"%s.Data could not retrieve data with name %s.", {ClassName(), name});
+  if (stream == nullptr) RaiseNoData(name);
   return *stream;
+}
+
+void TSWPackage::RaiseNoData(const WideString& name) const {
+  Raise<EListError>(u"%s.Data could not retrieve data with name %s.", {ClassName(), name});
 }
 
 TPngImage& TSWPackage::Image(WideStringView name) {
   const WideString key = WideString(u"images\\").append(name).append(u":png");
   if (TPngImage* cached = As<TPngImage>(cache_.Find(key))) return *cached;
+  return cache_.AddOwned(key, DecodeImage(WideString(u"images\\").append(name).append(u".png")));
+}
+
+std::unique_ptr<TPngImage> TSWPackage::DecodeImage(const WideString& item) {
+  TStream& stream = Data(item);
   auto image = std::make_unique<TPngImage>();
-  image->LoadFromStream(Data(WideString(u"images\\").append(name).append(u".png")));
-  return cache_.AddOwned(key, std::move(image));
+  AtPlace([&] { return item; }, [&] { image->LoadFromStream(stream); });
+  return image;
 }
 
 TMemIniFileW& TSWPackage::Ini(WideStringView name) {
@@ -49,6 +59,39 @@ TMemIniFileW& TSWPackage::Ini(WideStringView name) {
   ini->LoadFromStream(Data(WideString(name).append(u".ini")));
   ini->SetCaseSensitive(false);
   return cache_.AddOwned(key, std::move(ini));
+}
+
+WideString TSWPackage::IniItemName(const TMemIniFileW& ini) const {
+  constexpr WideStringView kIniSuffix = u":ini";
+  for (int i = 0; i < cache_.Count(); ++i)
+    if (cache_.Objects(i) == &ini && cache_.Strings(i).ends_with(kIniSuffix))
+      return cache_.Strings(i).substr(0, cache_.Strings(i).size() - kIniSuffix.size()) + u".ini";
+  return {};
+}
+
+// Reads the item on a stream of its own and parses a copy: checking caches nothing, so the game
+// still parses each file once, when it first needs it.
+std::optional<WideString> TSWPackage::IniFault(WideStringView name) {
+  const WideString item = WideString(name).append(u".ini");
+  const std::unique_ptr<TStream> stream = OpenData(item);
+  if (stream == nullptr) RaiseNoData(item);
+  const std::string bytes = stream->ReadRemaining();
+  if (const std::optional<TUtf8Fault> fault = FindUtf8Fault(bytes))
+    return u"not UTF-8 text (" + Utf8FaultText(*fault) + u")";
+  TStringListW lines;
+  lines.SetText(Utf8Decode(bytes));
+  TMemIniFileW ini;
+  ini.SetStrings(lines);
+  TStringListW sections;
+  ini.ReadSections(sections);
+  if (sections.Count() == 0) return u"empty";
+  return std::nullopt;
+}
+
+void TSWPackage::RequireReadableIni(WideStringView name) {
+  if (const std::optional<WideString> fault = IniFault(name))
+    Raise<EInvalidOperation>(u"%s.ini is %s: the game cannot start without it.",
+                             {WideString(name), *fault});
 }
 
 int64_t TSWPackage::CacheMemory() const {

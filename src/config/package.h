@@ -9,6 +9,7 @@
 // Entries are typed arguments of a character or string kind.
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "base/component.h"
 #include "base/var_rec.h"
@@ -37,6 +38,20 @@ class TSWPackage : public TComponent {
   TPngImage& Image(WideStringView name);
   // The ini of the item name + ".ini", parsed once, case-insensitive, cached under name + ":ini".
   TMemIniFileW& Ini(WideStringView name);
+  // The PNG image of the item, decoded afresh, not cached. Decoding failures name the item:
+  // "images\cell.png: Not enough image data"; a missing item fails as Data does.
+  std::unique_ptr<TPngImage> DecodeImage(const WideString& item);
+  // What keeps the ini item name + ".ini" from being read as written, which Ini would read as a
+  // file without sections: "not UTF-8 text (byte E9 at line 12)" or "empty"; nothing when it
+  // reads. Fails as Data does when it is missing.
+  std::optional<WideString> IniFault(WideStringView name);
+  // Fails with "%s.ini is %s: the game cannot start without it." (EInvalidOperation), the name
+  // and its IniFault, for a file the game needs; as Data does when it is missing.
+  void RequireReadableIni(WideStringView name);
+
+  // The item an ini of the cache was parsed from ("maps\\genesis.ini"), for messages; empty for
+  // an ini the package did not make.
+  WideString IniItemName(const TMemIniFileW& ini) const;
 
   // Cache keys in the order the entries were made, for the debug listing.
   const TObjectHash& Cache() const { return cache_; }
@@ -73,6 +88,8 @@ class TSWPackage : public TComponent {
   const TMemIniFileW* Lookup(WideStringView section, WideStringView key, TVarArgs files,
                              WideString& value);
   const TMemIniFileW& MapFile(WideStringView section, WideStringView key) const;
+  // "%s.Data could not retrieve data with name %s." (EListError).
+  [[noreturn]] void RaiseNoData(const WideString& name) const;
   TObjectHash cache_;  // owning
   TSWConfig* config_ = nullptr;
 };

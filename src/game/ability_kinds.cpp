@@ -15,6 +15,7 @@
 #include "map/coords_list.h"
 #include "map/map_cell.h"
 #include "map/map_cell_slots.h"
+#include "map/map_file_place.h"
 #include "map/selectable_map.h"
 #include "platform/png_image.h"
 
@@ -56,7 +57,8 @@ void TSWAbility_Seed::ApplyTo(TSWBasicMap& map, const TCoordsList& coords) {
   const WideString spec = u"seed," + seedFlower_ + seedParams_;
   for (int i = 0; i < coords.Count(); ++i) {
     const TPoint cell = coords.Coords(i);
-    map.Cell(cell.X, cell.Y).Slots().Add(spec, Firer()->Player());
+    AtPlace([&] { return u"planting in " + CellPlace(cell.X, cell.Y); },
+            [&] { map.Cell(cell.X, cell.Y).Slots().Add(spec, Firer()->Player()); });
   }
   EndFiring();
 }

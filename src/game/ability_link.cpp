@@ -10,6 +10,9 @@
 #include "game/ability.h"
 #include "game/ability_list.h"
 #include "game/flower.h"
+#include "map/map_cell.h"
+#include "map/map_cell_slots.h"
+#include "map/map_file_place.h"
 
 SW_CLASS_DEFINE(TSWAbilityLink, TSWObject)
 
@@ -82,5 +85,7 @@ bool TSWAbilityLink::IsInstanceEvent(const WideString& eventName, const WideStri
 
 void TSWAbilityLink::OnTick() {
   cooldownLeft_ = std::max(0, cooldownLeft_ - 1);
-  if (autocast_ && !IsRecharging() && !Instance().IsFiring()) Fire();
+  if (!autocast_ || IsRecharging() || Instance().IsFiring()) return;
+  const TSWMapCell& cell = flower_->Slots().Cell();
+  AtPlace([x = cell.X(), y = cell.Y()] { return CellPlace(x, y); }, [this] { Fire(); });
 }

@@ -14,6 +14,7 @@
 #include "game/tick_list.h"
 #include "map/map_cell.h"
 #include "map/map_cell_slots.h"
+#include "map/map_file_place.h"
 
 SW_CLASS_DEFINE(TSWFlower, TSWCellObject)
 
@@ -68,7 +69,9 @@ void TSWFlower::Init() { sideBySide_ = false; }
 
 void TSWFlower::OnTickEvent(TSWConfig* /*sender*/, const WideString& /*eventName*/,
                             TObject* /*arg*/) {
-  OnTick();
+  // The cell is taken now: a seed that sprouts is gone by the time its flower fails.
+  const TSWMapCell& cell = slots_->Cell();
+  AtPlace([x = cell.X(), y = cell.Y()] { return CellPlace(x, y); }, [this] { OnTick(); });
 }
 
 void TSWFlower::OnTick() {

@@ -140,8 +140,10 @@ void TSWGame::DeliverOwedTicks() {
 
 void TSWGame::DeliverTick() {
   if (config_ == nullptr || config_->Paused()) return;
-  config_->SetTicks(config_->Ticks() + 1);
-  config_->Events().RaiseEvent(kEventTick, nullptr);
+  const int32_t tick = config_->Ticks() + 1;
+  config_->SetTicks(tick);
+  AtPlace([tick] { return u"tick " + IntToWide(tick); },
+          [this] { config_->Events().RaiseEvent(kEventTick, nullptr); });
 }
 
 std::unique_ptr<TSWGameDebugInfo> TSWGame::GetDebugInfo() const {

@@ -1,13 +1,29 @@
 #include "game/game_session.h"
 
+#include <algorithm>
+
+#include "base/errors.h"
 #include "game/game_classes.h"
 #include "game/window_players.h"
 #include "map/map_geometry.h"
+#include "platform/files.h"
 
 TSWGameSession::TSWGameSession(const WideString& dataDir, const WideString& mapFileName,
                                TTickMode tickMode, TUiDispatcher* dispatcher)
     : TSWGameSession(dataDir, mapFileName, tickMode, dispatcher, TStayLoading{}) {
+  RefuseUnreadableData(dataDir);
   for (TComponent* component : Components()) component->Loaded();
+}
+
+void TSWGameSession::RefuseUnreadableData(const WideString& dataDir) {
+  WideString folder = dataDir;
+  std::replace(folder.begin(), folder.end(), u'\\', u'/');
+  if (!DirectoryExists(folder))
+    Raise<EInvalidOperation>(u"There is no such data folder: \"%s\".", {ExpandFileName(folder)});
+  // Each would read as a file without sections, and the game would play on defaults alone. The
+  // map file is the loader's to check, when the game starts.
+  for (const char16_t* name : {u"objects", u"abilities", u"lang"})
+    package_.RequireReadableIni(name);
 }
 
 TSWGameSession TSWGameSession::Unloaded(const WideString& dataDir, const WideString& mapFileName,

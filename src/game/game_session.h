@@ -24,7 +24,8 @@ class TSWGameSession {
   // runs: ticks then come only by hand (Game().DeliverTick()), as the headless runner and the
   // tests want, and no period is ever waited for. Fails with the engine's message when the data
   // lacks what loading needs: the cell image (the map's click map), the language file (the
-  // store).
+  // store); and, naming it, when the data folder does not exist or objects.ini, abilities.ini or
+  // lang.ini is missing, empty or not UTF-8 text.
   TSWGameSession(const WideString& dataDir, const WideString& mapFileName, TTickMode tickMode,
                  TUiDispatcher* dispatcher = nullptr);
   // The same components, valued and connected, but each still loading and nothing read: for a
@@ -50,6 +51,7 @@ class TSWGameSession {
 
   TSWGameSession(const WideString& dataDir, const WideString& mapFileName, TTickMode tickMode,
                  TUiDispatcher* dispatcher, TStayLoading);
+  void RefuseUnreadableData(const WideString& dataDir);
   // In the order of the window's component table, which is also the order of their Loaded.
   std::array<TComponent*, 7> Components();
 

@@ -12,6 +12,7 @@
 #include "map/map_cell.h"
 #include "map/map_cell_slots.h"
 #include "map/map_cells.h"
+#include "map/map_file_place.h"
 #include "map/map_info.h"
 #include "platform/canvas.h"
 #include "platform/png_image.h"
@@ -301,32 +302,44 @@ void TSWBasicMap::SaveClickMap(TStream& stream) {
 
 size_t TSWBasicMap::MemorySize() const { return cells_->MemorySize(); }
 
+WideString TSWBasicMap::MapFileName(const TMemIniFileW& ini) const {
+  const TSWPackage* package = config_ != nullptr ? config_->Package() : nullptr;
+  return package != nullptr ? package->IniItemName(ini) : WideString();
+}
+
 void TSWBasicMap::LoadFrom(TMemIniFileW& ini) {
   mapIni_ = &ini;
   if (config_ != nullptr) config_->SetLoadedMapFile(&ini);
-  mapInfo_->LoadFrom(ini);
+  const WideString file = MapFileName(ini);
+  // Of the map information only the picture can fail.
+  AtMapFilePlace(file, u"General", u"BkImage", [&] { mapInfo_->LoadFrom(ini); });
   const int width = ini.ReadInteger(u"General", u"Width", 10);
   const int height = ini.ReadInteger(u"General", u"Height", 10);
   // Both before either is applied, so a bad height leaves the grid as it was.
-  TSWMapCells::CheckSide(width, u"width");
-  TSWMapCells::CheckSide(height, u"height");
+  AtMapFilePlace(file, u"General", u"Width", [&] { TSWMapCells::CheckSide(width, u"width"); });
+  AtMapFilePlace(file, u"General", u"Height", [&] { TSWMapCells::CheckSide(height, u"height"); });
   // The tiles replace every cell, even when the size stays.
   CellsReplacing();
   SetCellsX(width);
   SetCellsY(height);
-  cells_->LoadFrom(ini, u"Tiles");
+  cells_->LoadFrom(ini, u"Tiles", file);
   LoadPlayerObjects(ini, u"Objects of ");
 }
 
 void TSWBasicMap::LoadPlayerObjects(TMemIniFileW& ini, WideStringView prefix) {
+  const WideString file = MapFileName(ini);
   TStringListW players;
   ini.ReadSectionsContaining(prefix, players, true);
   for (int i = 0; i < players.Count(); ++i) {
-    const WideString& name = players.Strings(i);
+    const WideString section = WideString(prefix) + players.Strings(i);
     TStringListW lines;
-    ini.ReadSectionValues(WideString(prefix) + name, lines);
-    TObject* player = config_ != nullptr ? config_->Players().Find(name) : nullptr;
-    for (int j = 0; j < lines.Count(); ++j) AddPlayerObject(lines.Strings(j), player);
+    ini.ReadSectionValues(section, lines);
+    TObject* player = config_ != nullptr ? config_->Players().Find(players.Strings(i)) : nullptr;
+    for (int j = 0; j < lines.Count(); ++j) {
+      const WideString& line = lines.Strings(j);
+      AtMapFilePlace(file, section, line.substr(0, line.find(u'=')),
+                     [&] { AddPlayerObject(line, player); });
+    }
   }
 }
 

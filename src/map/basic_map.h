@@ -118,13 +118,15 @@ class TSWBasicMap : public TComponent, public TSWMapView {
 
   // Loads a map file: keeps it as the store's "MAP" file, reads the map information, the size,
   // the tiles and the players' objects. Fails before resizing anything when Width or Height is
-  // below 1. What was loaded before a failing step stays.
+  // below 1. What was loaded before a failing step stays. When the file is an ini of the store's
+  // package, every error names where in it the load failed: "maps\\genesis.ini [Tiles] Y3: ".
   void LoadFrom(TMemIniFileW& ini);
   // Adds the objects of every section whose name contains `prefix` to the slots of their cells,
   // owned by the player the rest of the section name names. Fails with "LoadPlayerObjects failed
   // because coordinates format of line "%s" was wrong - "X:Y" expected, "%s" got."
   // (EConvertError) and "LoadPlayerObjects failed because line "%s" places an object outside
-  // the %d x %d grid." (EInvalidArgument).
+  // the %d x %d grid." (EInvalidArgument), and with the object's own creation errors; from a
+  // package ini, each begins with its place: "maps\\genesis.ini [Objects of Gaia] 2:5: ".
   void LoadPlayerObjects(TMemIniFileW& ini, WideStringView prefix);
 
  protected:
@@ -143,6 +145,8 @@ class TSWBasicMap : public TComponent, public TSWMapView {
   // The "cell" image, whose alpha is every cell's shape; nullptr without a data package.
   const TPngImage* CellShape() const;
   void AddPlayerObject(const WideString& line, TObject* player);
+  // The package item the map file came from, for the places of load errors; empty without one.
+  WideString MapFileName(const TMemIniFileW& ini) const;
 
   TSWMapHost* host_ = nullptr;
   TSWConfig* config_ = nullptr;

@@ -3,10 +3,12 @@
 #include <utility>
 
 #include "base/errors.h"
+#include "config/no_value.h"
 #include "config/object_factory.h"
 #include "containers/explode.h"
 #include "containers/mem_ini_file_w.h"
 #include "map/map_cell.h"
+#include "map/map_file_place.h"
 
 namespace {
 
@@ -21,6 +23,19 @@ const TRegisteredClass* TileClass(const WideString& tile, std::vector<WideString
   } catch (const EComponentError&) {
     return nullptr;
   }
+}
+
+// " [General] Width is missing, so it is 10." when the size key did not give a size and the side
+// has the size it then reads as; empty otherwise.
+WideString SizeKeyNote(const TMemIniFileW& ini, WideStringView key, int side) {
+  constexpr int kDefaultSide = 10;
+  if (side != kDefaultSide) return {};
+  const WideString value = ini.ReadString(u"General", key, NoValue);
+  const WideString place = u" [General] " + WideString(key);
+  if (value == NoValue) return place + u" is missing, so it is 10.";
+  if (ini.ReadInteger(u"General", key, 0) != ini.ReadInteger(u"General", key, 1))
+    return place + u" \"" + value + u"\" is not a number, so it is 10.";
+  return {};
 }
 
 }  // namespace
@@ -103,16 +118,23 @@ size_t TSWMapCells::MemorySize() const {
   return size;
 }
 
-void TSWMapCells::LoadFrom(const TMemIniFileW& ini, WideStringView section) {
+void TSWMapCells::LoadFrom(const TMemIniFileW& ini, WideStringView section,
+                           const WideString& file) {
   for (int y = 0; y < cellsY_; ++y) {
-    const WideString row = ini.ReadString(section, u"Y" + IntToWide(y), u"");
-    const std::vector<WideString> tiles = Explode(u",", row);
-    if (static_cast<int64_t>(tiles.size()) != cellsX_)
-      Raise<EListError>(
-          u"TSWMapCells.LoadFrom failed - Y%d line had wrong number of tiles (%d expected, %d "
-          u"given).",
-          {y, cellsX_, static_cast<int>(tiles.size())});
-    LoadRow(y, tiles);
+    const WideString key = u"Y" + IntToWide(y);
+    AtMapFilePlace(file, section, key, [&] {
+      const WideString row = ini.ReadString(section, key, NoValue);
+      const std::vector<WideString> tiles = Explode(u",", row == NoValue ? WideString() : row);
+      if (static_cast<int64_t>(tiles.size()) != cellsX_)
+        Raise<EListError>(
+            u"TSWMapCells.LoadFrom failed - Y%d line had wrong number of tiles (%d expected, %d "
+            u"given).%s",
+            {y, cellsX_, static_cast<int>(tiles.size()),
+             row == NoValue
+                 ? u" There is no " + key + u" line." + SizeKeyNote(ini, u"Height", cellsY_)
+                 : SizeKeyNote(ini, u"Width", cellsX_)});
+      LoadRow(y, tiles);
+    });
   }
 }
 

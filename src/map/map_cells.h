@@ -83,8 +83,10 @@ class TSWMapCells {
   // separated by ",". A tile naming a registered cell kind (trimmed, any case) makes that kind;
   // any other text a plain cell; either way the cell's Terrain is the tile in lower case. A row
   // whose tile count is not CellsX fails with "TSWMapCells.LoadFrom failed - Y%d line had wrong
-  // number of tiles (%d expected, %d given)." (EListError), the rows before it staying loaded.
-  void LoadFrom(const TMemIniFileW& ini, WideStringView section);
+  // number of tiles (%d expected, %d given)." (EListError) and what made it so (a missing row
+  // line, a Width or Height that is missing or not a number), the rows before it staying loaded.
+  // With the map file's item name, a failing row's errors begin with "FILE [SECTION] Y3: ".
+  void LoadFrom(const TMemIniFileW& ini, WideStringView section, const WideString& file = {});
 
  private:
   void Resize();

@@ -32,5 +32,7 @@ void TSWMapGenerator::ComponentFreed(TComponent* component) {
 void TSWMapLoader::Generate() {
   if (Config() == nullptr || Map() == nullptr)
     Raise<EInvalidOperation>(u"TSWMapLoader.Generate needs a Config and a Map.");
-  Map()->LoadFrom(Config()->RequirePackage().Ini(fileName_));
+  TSWPackage& package = Config()->RequirePackage();
+  package.RequireReadableIni(fileName_);
+  Map()->LoadFrom(package.Ini(fileName_));
 }

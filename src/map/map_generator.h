@@ -37,7 +37,8 @@ class TSWMapLoader : public TSWMapGenerator {
   const WideString& FileName() const { return fileName_; }
   void SetFileName(const WideString& fileName) { fileName_ = fileName; }
 
-  // Loads the map file through the store's package (parsed once and cached) into the map.
+  // Loads the map file through the store's package (parsed once and cached) into the map; one
+  // that is empty or not UTF-8 text is refused, naming it (TSWPackage::RequireReadableIni).
   // Fails with "TSWMapLoader.Generate needs a Config and a Map." (EInvalidOperation) when
   // either is missing.
   void Generate() override;

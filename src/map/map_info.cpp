@@ -46,8 +46,4 @@ void TSWMapInfo::LoadIntro(const WideString& item) {
   }
 }
 
-void TSWMapInfo::LoadBkImage(const WideString& item) {
-  auto image = std::make_unique<TPngImage>();
-  image->LoadFromStream(package_->Data(item));
-  bkImage_ = std::move(image);
-}
+void TSWMapInfo::LoadBkImage(const WideString& item) { bkImage_ = package_->DecodeImage(item); }

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <optional>
 
 #include "base/errors.h"
 #include "platform/files.h"
@@ -14,27 +15,44 @@ SW_CLASS_DEFINE(TFileStreamW, TStream)
 namespace {
 
 int OpenFlags(TFileMode mode) {
-  return mode == TFileMode::OpenRead ? O_RDONLY | O_CLOEXEC
+  // Non-blocking, so that a FIFO or device named as a file cannot hold the open up.
+  return mode == TFileMode::OpenRead ? O_RDONLY | O_CLOEXEC | O_NONBLOCK
                                      : O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC;
 }
 
-// Opens the file; 0 or the errno. A directory opens for reading on POSIX but is no file.
-int OpenFile(const std::string& path, TFileMode mode, int& fd) {
+// A regular file read as usual from here on.
+bool ClearNonBlocking(int fd) {
+  const int flags = ::fcntl(fd, F_GETFL);
+  return flags >= 0 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0;
+}
+
+// Opens the file; nothing or the reason it cannot be. A directory opens for reading on POSIX
+// but is no file; nor, for reading, is anything else that is not a regular file.
+std::optional<WideString> OpenFile(const std::string& path, TFileMode mode, int& fd) {
   fd = ::open(path.c_str(), OpenFlags(mode), 0644);
-  if (fd < 0) return errno;
+  if (fd < 0) return SystemErrorText(errno);
   struct stat info;
-  if (::fstat(fd, &info) == 0 && !S_ISDIR(info.st_mode)) return 0;
+  std::optional<WideString> refusal;
+  if (::fstat(fd, &info) != 0)
+    refusal = SystemErrorText(errno);
+  else if (S_ISDIR(info.st_mode))
+    refusal = SystemErrorText(EISDIR);
+  else if (mode == TFileMode::OpenRead && !S_ISREG(info.st_mode))
+    refusal = u"Not a regular file";
+  else if (mode == TFileMode::OpenRead && !ClearNonBlocking(fd))
+    refusal = SystemErrorText(errno);
+  if (!refusal) return std::nullopt;
   ::close(fd);
   fd = -1;
-  return EISDIR;
+  return refusal;
 }
 
 }  // namespace
 
 TFileStreamW::TFileStreamW(const WideString& fileName, TFileMode mode) : fileName_(fileName) {
-  if (const int error = OpenFile(SystemFileName(fileName), mode, fd_)) {
-    if (mode == TFileMode::OpenRead) RaiseFileOpenError(fileName, error);
-    RaiseFileCreateError(fileName, error);
+  if (const std::optional<WideString> refusal = OpenFile(SystemFileName(fileName), mode, fd_)) {
+    if (mode == TFileMode::OpenRead) RaiseFileOpenError(fileName, *refusal);
+    RaiseFileCreateError(fileName, *refusal);
   }
 }
 

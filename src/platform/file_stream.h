@@ -12,7 +12,8 @@ class TFileStreamW : public TStream {
 
   // Fails with "TFileStreamW: Cannot open file "%s". %s" (EFOpenError) or
   // "TFileStreamW: Cannot create file "%s". %s" (EFCreateError): the expanded file name and the
-  // system's error text. A directory is refused as "Is a directory".
+  // system's error text. A directory is refused as "Is a directory"; for reading, anything else
+  // that is not a regular file (a FIFO, a device) as "Not a regular file", without waiting.
   TFileStreamW(const WideString& fileName, TFileMode mode);
   ~TFileStreamW() override;
 

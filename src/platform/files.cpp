@@ -21,6 +21,16 @@ bool FileExists(const WideString& fileName) {
   return ::stat(SystemFileName(fileName).c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
+bool DirectoryExists(const WideString& fileName) {
+  struct stat info;
+  return ::stat(SystemFileName(fileName).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool IsRegularFile(const WideString& fileName) {
+  struct stat info;
+  return ::stat(SystemFileName(fileName).c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 namespace {
 
 // The parts of a "/"-separated name with "." and ".." resolved and empty parts dropped. A ".." that
@@ -97,14 +107,14 @@ TFileMatch FindFileIgnoringCase(const WideString& folder, WideStringView relativ
   if (climbedAbove || parts.empty()) return {};
   WideString exact = folder;
   for (WideStringView part : parts) exact = JoinFileName(exact, part);
-  if (FileExists(exact)) return {exact, false};
+  if (IsRegularFile(exact)) return {exact, false};
   WideString found = folder;
   for (WideStringView part : parts) {
     const std::optional<WideString> entry = EntryIgnoringCase(found, part);
     if (!entry) return {};
     found = JoinFileName(found, *entry);
   }
-  if (!FileExists(found)) return {};
+  if (!IsRegularFile(found)) return {};
   return {found, true};
 }
 
@@ -121,14 +131,18 @@ WideString SystemErrorText(int errorNumber) {
   return Utf8Decode(text);
 }
 
-void RaiseFileOpenError(const WideString& fileName, int errorNumber) {
+void RaiseFileOpenError(const WideString& fileName, const WideString& reason) {
   Raise<EFOpenError>(u"TFileStreamW: Cannot open file \"%s\". %s",
-                     {ExpandFileName(fileName), SystemErrorText(errorNumber)});
+                     {ExpandFileName(fileName), reason});
 }
 
 void RaiseFileCreateError(const WideString& fileName, int errorNumber) {
+  RaiseFileCreateError(fileName, SystemErrorText(errorNumber));
+}
+
+void RaiseFileCreateError(const WideString& fileName, const WideString& reason) {
   Raise<EFCreateError>(u"TFileStreamW: Cannot create file \"%s\". %s",
-                       {ExpandFileName(fileName), SystemErrorText(errorNumber)});
+                       {ExpandFileName(fileName), reason});
 }
 
 int WriteAllToDescriptor(int fd, const void* buffer, size_t count) {

@@ -10,6 +10,10 @@ std::string SystemFileName(const WideString& fileName);
 
 // True when the name exists and is not a directory.
 bool FileExists(const WideString& fileName);
+// True when the name is a directory.
+bool DirectoryExists(const WideString& fileName);
+// True when the name is a regular file: not a directory, FIFO, device or socket.
+bool IsRegularFile(const WideString& fileName);
 
 // A file found by FindFileIgnoringCase.
 struct TFileMatch {
@@ -20,7 +24,7 @@ struct TFileMatch {
 // The file `relativeName` ("/" between its parts) names below `folder`: the name as given when
 // such a file exists, otherwise the name matched part by part among the entries on disk without
 // regard to letter case, an exact part first. "." and ".." are resolved within the name and never
-// reach above `folder`: such a name matches nothing. Folders match nothing either.
+// reach above `folder`: such a name matches nothing. Only regular files match.
 TFileMatch FindFileIgnoringCase(const WideString& folder, WideStringView relativeName);
 
 // The absolute form of a (possibly relative) file name, as shown in messages: relative names
@@ -30,10 +34,12 @@ WideString ExpandFileName(const WideString& fileName);
 // The system's text for an errno value.
 WideString SystemErrorText(int errorNumber);
 
-// "TFileStreamW: Cannot open file "%s". %s" (EFOpenError), with the expanded name.
-[[noreturn]] void RaiseFileOpenError(const WideString& fileName, int errorNumber);
-// "TFileStreamW: Cannot create file "%s". %s" (EFCreateError), with the expanded name.
+// "TFileStreamW: Cannot open file "%s". %s" (EFOpenError), with the expanded name and the reason.
+[[noreturn]] void RaiseFileOpenError(const WideString& fileName, const WideString& reason);
+// "TFileStreamW: Cannot create file "%s". %s" (EFCreateError), with the expanded name and the
+// system's text for the errno, or the reason given.
 [[noreturn]] void RaiseFileCreateError(const WideString& fileName, int errorNumber);
+[[noreturn]] void RaiseFileCreateError(const WideString& fileName, const WideString& reason);
 
 // Writes every byte to the descriptor, retrying short and interrupted writes; 0 or the errno.
 int WriteAllToDescriptor(int fd, const void* buffer, size_t count);

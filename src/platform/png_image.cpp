@@ -2,7 +2,9 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <csetjmp>
+#include <cstdio>
 #include <exception>
 
 #include "base/errors.h"
@@ -22,7 +24,12 @@ void OnPngRead(png_structp png, png_bytep data, size_t length) {
     failure.StreamError = std::current_exception();
   }
   // Outside the handler: the jump must not skip the exception's clean-up.
-  if (got != length) png_error(png, "Read Error");
+  if (got != length) {
+    char message[96];
+    std::snprintf(message, sizeof message, "Read Error: the file ended early, after %lld bytes",
+                  static_cast<long long>(failure.Stream->Position()));
+    png_error(png, message);
+  }
 }
 
 class TPngReader {
@@ -53,7 +60,21 @@ struct TPngHeader {
   png_uint_32 Height = 0;
   int ColorType = 0;
   int BitDepth = 0;
+  uint64_t SourceBits = 0;  // the pixels as the file stores them, before any transformation
 };
+
+// Deflate turns at most 2 bits into 258 bytes; no file can inflate to more than this many
+// times its size.
+constexpr uint64_t kMaxInflateRatio = 1032;
+
+// Refuses a header whose pixels the rest of the stream cannot hold even at the best
+// compression, before memory for them is taken: a tiny file may declare a huge image.
+void CheckDataCanHold(const TPngHeader& header, TStream& stream) {
+  const int64_t left = std::max<int64_t>(stream.Size() - stream.Position(), 0);
+  if (header.SourceBits / 8 <= static_cast<uint64_t>(left) * kMaxInflateRatio) return;
+  Raise<EPngError>(u"Not enough image data: %d x %d pixels cannot come from the %d bytes left",
+                   {static_cast<int64_t>(header.Width), static_cast<int64_t>(header.Height), left});
+}
 
 // Reads the header and asks libpng for 8-bit RGBA rows whatever the source holds.
 // False when libpng failed; the reason is in the failure record. This frame and ReadRows own
@@ -66,6 +87,8 @@ bool ReadHeader(png_structp png, png_infop info, TPngHeader& header) {
   header.Height = png_get_image_height(png, info);
   header.ColorType = png_get_color_type(png, info);
   header.BitDepth = png_get_bit_depth(png, info);
+  header.SourceBits = static_cast<uint64_t>(header.Width) * header.Height *
+                      png_get_channels(png, info) * header.BitDepth;
   png_set_expand(png);  // palette to RGB, grey below 8 bits to 8, tRNS to alpha
   png_set_scale_16(png);
   png_set_gray_to_rgb(png);
@@ -101,6 +124,7 @@ void TPngImage::LoadFromStream(TStream& stream) {
   TPngReader reader(failure);
   TPngHeader header;
   if (!ReadHeader(reader.png(), reader.info(), header)) RaisePngFailure(failure);
+  CheckDataCanHold(header, stream);
 
   const size_t stride = static_cast<size_t>(header.Width) * 4;
   // Guards the buffer below against a transformation that did not give 8-bit RGBA.

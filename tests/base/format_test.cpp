@@ -44,6 +44,27 @@ TEST(Format, MismatchedOrMissingArgumentsFail) {
   }
 }
 
+// A "*" is padding to allocate: from a language string, a negative or huge one must not end the
+// program or take gigabytes.
+TEST(Format, StarWidthsAndPrecisionsOutsideTheirRangeAreRefused) {
+  const auto messageOf = [](WideStringView pattern, TVarArgs args) -> WideString {
+    try {
+      Format(pattern, args);
+    } catch (const EConvertError& e) {
+      return e.Message();
+    }
+    return u"(no error)";
+  };
+  EXPECT_EQ(messageOf(u"%*d", {-5, 1}),
+            u"Format '%*d' was given -5 for a \"*\", which must be from 0 to 100000");
+  EXPECT_EQ(messageOf(u"%.*s", {2147483647, u"x"}),
+            u"Format '%.*s' was given 2147483647 for a \"*\", which must be from 0 to 100000");
+  EXPECT_EQ(messageOf(u"%*.*f", {3, -1, 2.5}),
+            u"Format '%*.*f' was given -1 for a \"*\", which must be from 0 to 100000");
+  EXPECT_EQ(Format(u"%*d|%.*d", {0, 7, 3, 7}), u"7|007");
+  EXPECT_EQ(Format(u"%*s", {100000, u""}).size(), 100000u);
+}
+
 namespace {
 
 WideString ConversionErrorOf(const TVarRec& value) {

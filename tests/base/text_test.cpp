@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <optional>
 
 #include "base/rounding.h"
 #include "base/upper_case.h"
@@ -26,6 +27,19 @@ TEST(Utf8, EncodingRoundTripsEveryCodeUnitIncludingSurrogates) {
   for (char32_t unit = 1; unit <= 0xFFFF; ++unit) all.push_back(static_cast<char16_t>(unit));
   EXPECT_EQ(Utf8Decode(Utf8Encode(all)), all);
   EXPECT_EQ(Utf8Encode(u"\u00E9"), "\xC3\xA9");
+}
+
+TEST(Utf8, FaultsAreFoundWithTheirByteAndLineAndEscapedForMessages) {
+  EXPECT_EQ(FindUtf8Fault("[a]\r\nx=caf\xC3\xA9\n"), std::nullopt);
+  const std::optional<TUtf8Fault> fault = FindUtf8Fault("[a]\r\nx=1\ry=2\n\nz=caf\xE9");
+  ASSERT_TRUE(fault);
+  EXPECT_EQ(Utf8FaultText(*fault), u"byte E9 at line 5");  // CR LF once, CR and LF each once
+  EXPECT_EQ(Utf8FaultText(*FindUtf8Fault("\xFF\xFE[\0a\0]\0")), u"byte FF at line 1");
+  EXPECT_EQ(Utf8FaultText(*FindUtf8Fault("ok\n\xF0\x9F\x98\x80")), u"byte F0 at line 2");
+
+  EXPECT_EQ(EscapedText("caf\xC3\xA9 \xE9\xFF\xFE\t\x7F!"),
+            u"caf\u00E9 \\xE9\\xFF\\xFE\\x09\\x7F!");
+  EXPECT_EQ(EscapedText("ok\xE2\x82"), u"ok\\xE2\\x82");
 }
 
 TEST(UpperCase, MapsEachUnitAndNeverChangesTheLength) {

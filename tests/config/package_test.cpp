@@ -1,7 +1,11 @@
 #include "config/package.h"
 
+#include <sys/stat.h>
+
+#include <optional>
 #include <vector>
 
+#include "base/utf8.h"
 #include "config/no_value.h"
 #include "containers/mem_ini_file_w.h"
 #include "data_folder_fixture.h"
@@ -72,6 +76,50 @@ TEST(FolderPackageTest, ItemsNeverReachAbovePath) {
   const std::unique_ptr<TStream> inside = package.OpenData(u"maps\\..\\lang.ini");
   ASSERT_NE(inside, nullptr);
   EXPECT_EQ(inside->ReadRemaining(), "inside");
+}
+
+// Hand-edited data may name anything; the package serves regular files inside its folder only,
+// and refuses the rest as missing, without waiting on a FIFO.
+TEST_F(PackageTest, NamesLeavingTheFolderAndFilesThatAreNotRegularAreRefusedAsMissing) {
+  for (const char16_t* name : {u"\\etc\\passwd", u"/etc/passwd", u"C:\\boot.ini", u"c:lang.ini",
+                               u"..\\..\\..\\etc\\passwd", u"maps/../../lang.ini"})
+    EXPECT_TRUE(TSWFolderPackage::LeavesFolder(name)) << Utf8Encode(name);
+  for (const char16_t* name : {u"lang.ini", u"maps\\..\\lang.ini", u"images\\a:b.png", u"..x"})
+    EXPECT_FALSE(TSWFolderPackage::LeavesFolder(name)) << Utf8Encode(name);
+
+  folder.WriteFile("lang.ini", "[Strings]\n");
+  const WideString absolute = folder.NameOf("lang.ini");
+  EXPECT_EQ(ErrorOf<EListError>([&] { package.Data(absolute); }),
+            u"TSWFolderPackage.Data could not retrieve data with name " + absolute + u".");
+  EXPECT_EQ(ErrorOf<EListError>([&] { package.Data(u"..\\..\\..\\etc\\passwd"); }),
+            u"TSWFolderPackage.Data could not retrieve data with name ..\\..\\..\\etc\\passwd.");
+
+  ASSERT_EQ(::mkfifo(folder.PathOf("maps/intro.rtf").c_str(), 0600), 0);
+  EXPECT_EQ(package.OpenData(u"maps\\intro.rtf"), nullptr);
+  EXPECT_EQ(package.OpenData(u"MAPS\\INTRO.RTF"), nullptr);
+  EXPECT_EQ(ErrorOf<EListError>([&] { package.Data(u"maps\\intro.rtf"); }),
+            u"TSWFolderPackage.Data could not retrieve data with name maps\\intro.rtf.");
+}
+
+// A file that does not decode, or has nothing in it, reads as an ini without sections; the
+// package says which it is. Image failures name the item.
+TEST_F(PackageTest, IniFaultsAndImageFailuresNameWhatIsWrong) {
+  EXPECT_EQ(package.IniFault(u"objects"), std::nullopt);
+  folder.WriteFile("abilities.ini", "[Bean]\r\nCost=5\r\n; caf\xE9\r\n");
+  EXPECT_EQ(package.IniFault(u"abilities"), u"not UTF-8 text (byte E9 at line 3)");
+  EXPECT_EQ(package.Ini(u"abilities").ReadString(u"Bean", u"Cost", u"-"), u"-");
+  folder.WriteFile("maps/blank.ini", "; nothing but a comment\n");
+  EXPECT_EQ(package.IniFault(u"maps\\blank"), u"empty");
+  EXPECT_EQ(ErrorOf<EListError>([&] { package.IniFault(u"missing"); }),
+            u"TSWFolderPackage.Data could not retrieve data with name missing.ini.");
+  EXPECT_EQ(package.IniItemName(package.Ini(u"maps\\blank")), u"maps\\blank.ini");
+  EXPECT_EQ(package.IniItemName(TMemIniFileW()), u"");
+
+  folder.WriteFile("images/broken.png", "not a png");
+  EXPECT_EQ(ErrorOf<EPngError>([&] { package.Image(u"broken"); }),
+            u"images\\broken.png: Not a PNG file");
+  EXPECT_EQ(ErrorOf<EListError>([&] { package.DecodeImage(u"images\\gone.png"); }),
+            u"TSWFolderPackage.Data could not retrieve data with name images\\gone.png.");
 }
 
 TEST_F(PackageTest, MissingItemsAndFoldersFailNamingPackageClassAndItem) {

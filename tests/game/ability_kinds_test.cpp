@@ -218,7 +218,8 @@ TEST_F(AbilityKindsTest, APlantingThatFailsCancelsTheAbilityWithoutRecharge) {
   LinkOf(bloomer).Fire();
 
   EXPECT_EQ(ErrorOf<EConvertError>([&] { map.AddToSelection(CellAt(0, 0)); }),
-            u"Property from [seed growth] must be a number - but lots was given.");
+            u"planting in cell 0:0: Property from [seed growth] must be a number - but lots was "
+            u"given.");
   EXPECT_EQ(events.Names, (Names{kEventFire, kEventCancel}));
   EXPECT_FALSE(LinkOf(bloomer).Instance().IsFiring());
   EXPECT_FALSE(LinkOf(bloomer).IsRecharging());

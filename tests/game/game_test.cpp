@@ -299,3 +299,51 @@ TEST_F(GameTest, DebugInfoSnapshotsTheRunningGame) {
             static_cast<int32_t>(cache.Find(u"maps\\tiny:ini")->InstanceSize()));
   EXPECT_EQ(info->MapCellsMemory, static_cast<int32_t>(map.MemorySize()));
 }
+
+// A seed of an unknown kind, from a map line or an ability, fails only when it sprouts, deep in a
+// tick; the message says which tick and which cell.
+TEST_F(GameTest, ErrorsEscapingATickSayTheTickAndTheCell) {
+  folder.WriteFile("objects.ini", "[dragon]\nHP=3\n[seed growth]\n*=5\n");
+  folder.WriteFile("maps/tiny.ini",
+                   "[General]\nWidth=2\nHeight=1\n[Tiles]\nY0=soil,clay\n"
+                   "[Objects of Gaia]\n1:0=seed,dragon\n");
+  config.SetTickMode(tmTurn);
+  game.Start();
+  EXPECT_EQ(ErrorOf<EComponentError>([&] { game.DeliverTick(); }),
+            u"tick 1: cell 1:0: CreateFrom(dragon) failed because type dragon is unknown.");
+}
+
+TEST_F(GameTest, AMapFileThatReadsAsEmptyIsRefusedByName) {
+  folder.WriteFile("maps/tiny.ini", "[General]\nName=Caf\xE9\n");
+  EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { game.Start(); }),
+            u"maps\\tiny.ini is not UTF-8 text (byte E9 at line 2): the game cannot start "
+            u"without it.");
+  folder.WriteFile("maps/tiny.ini", "\r\n; only a comment\r\n");
+  EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { game.Start(); }),
+            u"maps\\tiny.ini is empty: the game cannot start without it.");
+  EXPECT_TRUE(recorder.Events.empty());
+}
+
+// The files every game reads are checked when the game is made, so a broken one is named instead
+// of every object playing on defaults.
+TEST(GameSessionTest, RefusesAMissingFolderAndUnreadableConfigurationFilesByName) {
+  TTempFolder folder;
+  const auto failureOf = [&]() -> WideString {
+    try {
+      TSWGameSession(folder.NameOf("Data"), u"maps\\m", tmTurn);
+    } catch (const Exception& error) {
+      return error.Message();
+    }
+    return u"(no error)";
+  };
+  EXPECT_EQ(failureOf(), u"There is no such data folder: \"" + folder.NameOf("Data") + u"\".");
+  folder.MakeFolder("Data");
+  EXPECT_EQ(failureOf(), u"TSWFolderPackage.Data could not retrieve data with name objects.ini.");
+  folder.WriteFile("Data/objects.ini", "[bloomer]\nHP=\xFF\xFE\n");
+  folder.WriteFile("Data/abilities.ini", "");
+  EXPECT_EQ(failureOf(),
+            u"objects.ini is not UTF-8 text (byte FF at line 2): the game cannot "
+            u"start without it.");
+  folder.WriteFile("Data/objects.ini", "[bloomer]\nHP=100\n");
+  EXPECT_EQ(failureOf(), u"abilities.ini is empty: the game cannot start without it.");
+}

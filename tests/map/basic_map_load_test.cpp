@@ -71,13 +71,15 @@ TEST_F(MapLoadTest, LoadsTheFileAsTheMapsMapFileWithItsSizeTilesAndObjects) {
 
 TEST_F(MapLoadTest, RejectsASizeBelowOneBeforeResizingAnything) {
   TMemIniFileW& noColumns = MapFile("nocolumns", "[General]\nName=Thin\nWidth=0\nHeight=2\n");
-  EXPECT_EQ(ErrorOf<EInvalidArgument>([&] { map.LoadFrom(noColumns); }),
-            u"Map width must be at least 1 - but 0 was given.");
+  EXPECT_EQ(
+      ErrorOf<EInvalidArgument>([&] { map.LoadFrom(noColumns); }),
+      u"maps\\nocolumns.ini [General] Width: Map width must be at least 1 - but 0 was given.");
   EXPECT_EQ(map.MapInfo().Name(), u"Thin");
 
   TMemIniFileW& noRows = MapFile("norows", "[General]\nWidth=3\nHeight=-1\n");
   EXPECT_EQ(ErrorOf<EInvalidArgument>([&] { map.LoadFrom(noRows); }),
-            u"Map height must be at least 1 - but -1 was given.");
+            u"maps\\norows.ini [General] Height: Map height must be at least 1 - but -1 was "
+            u"given.");
   EXPECT_EQ(map.CellsX(), 10);
   EXPECT_EQ(map.CellsY(), 10);
   EXPECT_EQ(map.ClickMap().Width(), 1244);
@@ -85,17 +87,34 @@ TEST_F(MapLoadTest, RejectsASizeBelowOneBeforeResizingAnything) {
 
 TEST_F(MapLoadTest, RejectsObjectLinesWithoutTwoCoordinatesInsideTheGrid) {
   EXPECT_EQ(ObjectsError<EConvertError>("dash", "2-5=mapprobe\n"),
-            u"LoadPlayerObjects failed because coordinates format of line \"2-5=mapprobe\" "
-            u"was wrong - \"X:Y\" expected, \"2-5\" got.");
+            u"maps\\dash.ini [Objects of Gaia] 2-5: LoadPlayerObjects failed because coordinates "
+            u"format of line \"2-5=mapprobe\" was wrong - \"X:Y\" expected, \"2-5\" got.");
   EXPECT_EQ(ObjectsError<EConvertError>("bare", "junk\n"),
-            u"LoadPlayerObjects failed because coordinates format of line \"junk\" was wrong - "
-            u"\"X:Y\" expected, \"\" got.");
+            u"maps\\bare.ini [Objects of Gaia] junk: LoadPlayerObjects failed because coordinates "
+            u"format of line \"junk\" was wrong - \"X:Y\" expected, \"\" got.");
   EXPECT_EQ(ObjectsError<EInvalidArgument>("east", "1:1=mapprobe\n3:0=mapprobe\n"),
-            u"LoadPlayerObjects failed because line \"3:0=mapprobe\" places an object outside "
-            u"the 3 x 2 grid.");
+            u"maps\\east.ini [Objects of Gaia] 3:0: LoadPlayerObjects failed because line "
+            u"\"3:0=mapprobe\" places an object outside the 3 x 2 grid.");
   // The line before the failing one stays loaded.
   EXPECT_NE(CellAt(1, 1).Slots().Find(u"flower"), nullptr);
   EXPECT_EQ(ObjectsError<EInvalidArgument>("north", "0:-1=mapprobe\n"),
-            u"LoadPlayerObjects failed because line \"0:-1=mapprobe\" places an object outside "
-            u"the 3 x 2 grid.");
+            u"maps\\north.ini [Objects of Gaia] 0:-1: LoadPlayerObjects failed because line "
+            u"\"0:-1=mapprobe\" places an object outside the 3 x 2 grid.");
+}
+
+// A map author finds the failing spot from the message alone: the file, the section and the key,
+// with the loader's own words and what made them so.
+TEST_F(MapLoadTest, FailuresNameTheMapFileSectionAndKey) {
+  EXPECT_EQ(ObjectsError<EComponentError>("dragon", "1:1=dragon\n"),
+            u"maps\\dragon.ini [Objects of Gaia] 1:1: CreateFrom(dragon) failed because type "
+            u"dragon is unknown.");
+  TMemIniFileW& rows = MapFile("rows", "[General]\nName=Rows\nHeight=2\n[Tiles]\nY0=a,b,c\n");
+  EXPECT_EQ(ErrorOf<EListError>([&] { map.LoadFrom(rows); }),
+            u"maps\\rows.ini [Tiles] Y0: TSWMapCells.LoadFrom failed - Y0 line had wrong number "
+            u"of tiles (10 expected, 3 given). [General] Width is missing, so it is 10.");
+  folder.WriteFile("images/torn.png", folder.ReadFile("images/cell.png").substr(0, 40));
+  TMemIniFileW& torn = MapFile("torn", "[General]\nBkImage=images\\torn.png\nWidth=1\nHeight=1\n");
+  EXPECT_EQ(ErrorOf<EPngError>([&] { map.LoadFrom(torn); }),
+            u"maps\\torn.ini [General] BkImage: images\\torn.png: Read Error: the file ended "
+            u"early, after 40 bytes");
 }

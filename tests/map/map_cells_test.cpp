@@ -146,10 +146,18 @@ TEST_F(TilesTest, ARowWithAnotherNumberOfTilesFailsLeavingEarlierRowsLoaded) {
   EXPECT_EQ(cells.Cell(0, 1).ClassName(), u"TSWMapCell");
 }
 
-TEST_F(TilesTest, AMissingRowIsOneEmptyTile) {
-  EXPECT_EQ(
-      ErrorOf<EListError>([&] { Load(u"[General]\nName=Nothing else\n"); }),
-      u"TSWMapCells.LoadFrom failed - Y0 line had wrong number of tiles (10 expected, 1 given).");
+// The count alone would blame the row; the message also says what made the count so.
+TEST_F(TilesTest, AMissingRowIsOneEmptyTileAndTheMessageSaysWhy) {
+  EXPECT_EQ(ErrorOf<EListError>([&] { Load(u"[General]\nName=Nothing else\n"); }),
+            u"TSWMapCells.LoadFrom failed - Y0 line had wrong number of tiles (10 expected, 1 "
+            u"given). There is no Y0 line. [General] Height is missing, so it is 10.");
+  EXPECT_EQ(ErrorOf<EListError>([&] { Load(u"[General]\nWidth=ten\n[Tiles]\nY0=soil,clay\n"); }),
+            u"TSWMapCells.LoadFrom failed - Y0 line had wrong number of tiles (10 expected, 2 "
+            u"given). [General] Width \"ten\" is not a number, so it is 10.");
+  map.Cells().SetCellsY(2);
+  EXPECT_EQ(ErrorOf<EListError>([&] { Load(u"[Tiles]\nY0=a,b,c,d,e,f,g,h,i,j\n"); }),
+            u"TSWMapCells.LoadFrom failed - Y1 line had wrong number of tiles (10 expected, 1 "
+            u"given). There is no Y1 line.");
 }
 
 }  // namespace

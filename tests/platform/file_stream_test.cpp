@@ -1,6 +1,7 @@
 #include "platform/file_stream.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "base/errors.h"
 #include "support/temp_folder.h"
@@ -62,4 +63,18 @@ TEST(FileStream, FailuresNameTheExpandedFileAndTheSystemsReason) {
             u"TFileStreamW: Cannot open file \"" + folder.NameOf("sub") + u"\". Is a directory");
   EXPECT_EQ(MessageOf<EFCreateError>(folder.NameOf("sub"), TFileMode::Create),
             u"TFileStreamW: Cannot create file \"" + folder.NameOf("sub") + u"\". Is a directory");
+}
+
+// A FIFO opened for reading would wait for a writer; it is refused at once instead.
+TEST(FileStream, ReadingRefusesWhatIsNoRegularFileWithoutWaiting) {
+  TTempFolder folder;
+  ASSERT_EQ(::mkfifo(folder.PathOf("fifo").c_str(), 0600), 0);
+  EXPECT_EQ(
+      MessageOf<EFOpenError>(folder.NameOf("fifo"), TFileMode::OpenRead),
+      u"TFileStreamW: Cannot open file \"" + folder.NameOf("fifo") + u"\". Not a regular file");
+  EXPECT_EQ(MessageOf<EFOpenError>(u"/dev/null", TFileMode::OpenRead),
+            u"TFileStreamW: Cannot open file \"/dev/null\". Not a regular file");
+  folder.WriteFile("plain.txt", "read as before");
+  EXPECT_EQ(TFileStreamW(folder.NameOf("plain.txt"), TFileMode::OpenRead).ReadRemaining(),
+            "read as before");
 }

@@ -194,8 +194,10 @@ TEST(PngImage, BrokenDataFailsWithTheDecodersMessage) {
   const std::string good = EncodePng(png);
 
   EXPECT_EQ(DecodeFailure("GIF89a, certainly not a PNG"), "Not a PNG file");
-  EXPECT_EQ(DecodeFailure("\x89PNG"), "Read Error");
-  EXPECT_EQ(DecodeFailure(good.substr(0, good.size() / 2)), "Read Error");
+  EXPECT_EQ(DecodeFailure("\x89PNG"), "Read Error: the file ended early, after 4 bytes");
+  EXPECT_EQ(
+      DecodeFailure(good.substr(0, good.size() / 2)),
+      "Read Error: the file ended early, after " + std::to_string(good.size() / 2) + " bytes");
 
   std::string badHeaderCrc = good;
   badHeaderCrc[29] ^= 0x01;  // the IHDR CRC follows its 13 data bytes
@@ -228,6 +230,23 @@ TEST(PngImage, OversizedImagesAreRefusedAtTheHeader) {
   auto image = Decode(widest);
   EXPECT_EQ(image->Width(), TPngImage::kMaxSide);
   EXPECT_EQ(image->Pixel(TPngImage::kMaxSide - 1, 0), GreyPixel(200));
+}
+
+// A few bytes cannot inflate to a gigabyte of pixels: such a header is refused before the pixels'
+// memory is taken, while an image that compresses as well as deflate allows still decodes.
+TEST(PngImage, PixelsTheRestOfTheFileCannotHoldAreRefusedBeforeAllocating) {
+  const std::string idatStart = std::string("\0\0\0\x10IDAT", 8) + std::string(20, '\0');
+  const std::string huge = EncodePngHeader(TPngImage::kMaxSide, TPngImage::kMaxSide) + idatStart;
+  EXPECT_EQ(huge.size(), 61u);
+  EXPECT_EQ(DecodeFailure(huge),
+            "Not enough image data: 16384 x 16384 pixels cannot come from the 20 bytes left");
+
+  TTestPng flat;
+  flat.Width = flat.Height = 1024;
+  flat.Samples.assign(1024 * 1024 * 4, 0);
+  const std::string compressed = EncodePng(flat);
+  ASSERT_LT(compressed.size() * 500, flat.Samples.size());
+  EXPECT_EQ(Decode(flat)->Pixel(1023, 1023), (TRgba{0, 0, 0, 0}));
 }
 
 namespace {

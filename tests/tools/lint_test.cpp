@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "base/utf8.h"
@@ -27,6 +28,10 @@ class LintTest : public TinyGardenTest {
 TEST_F(LintTest, TinyGardenIsClean) { EXPECT_EQ(Problems(), Lines{}); }
 
 TEST_F(LintTest, ReportsMissingDataFiles) {
+  const std::vector<WideString> nowhere = RunLint(folder.PathOf("nowhere\xFF")).Lines();
+  ASSERT_EQ(nowhere.size(), 1u);
+  EXPECT_EQ(Utf8Encode(nowhere[0]),
+            folder.PathOf("nowhere\\xFF") + ": there is no such data folder");
   for (const char* file : {"objects.ini", "abilities.ini", "lang.ini", "maps/genesis.ini"})
     Remove(file);
   EXPECT_EQ(Problems(), (Lines{
@@ -227,7 +232,7 @@ TEST_F(LintTest, ReportsMissingTextsAndImagesOncePerName) {
           "images\\cell null.png: missing; used by maps\\genesis.ini [Tiles] Y1",
           "maps\\genesis.ini [General] Intro: \"maps\\tiny intro.txt\" is missing: the map shows "
           "no introduction",
-          "maps\\genesis.ini [General] BkImage: Not a PNG file",
+          "maps\\genesis.ini [General] BkImage: images\\back.png: Not a PNG file",
       }));
 }
 
@@ -248,6 +253,31 @@ TEST_F(LintTest, WarnsOfItemNamesThatMatchTheirFileOnlyByLetterCase) {
 }
 
 // Without a language file there is nothing to look texts up in; every other check still runs.
+// Text the game cannot decode reads as empty; the checker says so, names the byte, and checks on.
+TEST_F(LintTest, ReportsUndecodableFilesAndNamesAndItemsOutsideTheFolder) {
+  folder.WriteFile("abilities.ini", folder.ReadFile("abilities.ini") + "; caf\xE9\n");
+  folder.WriteFile("maps/caf\xE9.ini", "[General]\nName=Unreachable\n");
+  folder.WriteFile("maps/empty.ini", "");
+  std::string genesis = folder.ReadFile("maps/genesis.ini");
+  genesis.insert(genesis.find("[General]\n") + 10, "BkImage=..\\..\\etc\\passwd\n");
+  folder.WriteFile("maps/genesis.ini", genesis);
+  const Lines problems = Problems();
+  const std::string abilities = folder.ReadFile("abilities.ini");
+  const std::string abilityLines =
+      std::to_string(std::count(abilities.begin(), abilities.end(), '\n'));
+  for (const std::string& line :
+       {"abilities.ini: not UTF-8 text (byte E9 at line " + abilityLines +
+            "): the game reads no section from it and refuses to start",
+        std::string("maps\\empty.ini: empty: the game reads no section from it and refuses to "
+                    "start"),
+        std::string("maps\\caf\\xE9.ini: the file name is not UTF-8 text: no map name reaches it"),
+        std::string("maps\\genesis.ini [General] BkImage: \"..\\..\\etc\\passwd\" leaves the "
+                    "data folder: the game does not read it")})
+    EXPECT_NE(std::find(problems.begin(), problems.end(), line), problems.end())
+        << line << "\n in:\n"
+        << testing::PrintToString(problems);
+}
+
 TEST_F(LintTest, KeepsGoingAfterEachProblem) {
   Remove("lang.ini");
   folder.WriteFile("maps/genesis.ini",

@@ -135,9 +135,30 @@ TEST_F(SimulationTest, ScriptMistakesNameFileAndLine) {
 
 TEST_F(SimulationTest, EngineFailuresStopTheRun) {
   folder.WriteFile("maps/genesis.ini", "[General]\nWidth=2\nHeight=1\n[Tiles]\nY0=soil\n");
-  EXPECT_EQ(
-      FailureOf(""),
-      "TSWMapCells.LoadFrom failed - Y0 line had wrong number of tiles (2 expected, 1 given).");
+  EXPECT_EQ(FailureOf(""),
+            "maps\\genesis.ini [Tiles] Y0: TSWMapCells.LoadFrom failed - Y0 line had wrong number "
+            "of tiles (2 expected, 1 given).");
+}
+
+// What the runner is pointed at may be anything: its messages say what is wrong with it and
+// carry no raw bytes.
+TEST_F(SimulationTest, ScriptsAndDataFoldersThatCannotBeUsedAreNamed) {
+  folder.WriteFile("utf16.txt", std::string("\xFF\xFE"
+                                            "5\0 \0p\0a\0u\0s\0e\0\n\0",
+                                            18));
+  options.ScriptFile = folder.PathOf("utf16.txt");
+  EXPECT_EQ(FailureOf(""),
+            folder.PathOf("utf16.txt") + ":1: the script is not UTF-8 text (byte FF at line 1)");
+  options.ScriptFile = folder.PathOf("maps");
+  EXPECT_EQ(FailureOf(""), "cannot read the script " + folder.PathOf("maps") +
+                               ": TFileStreamW: Cannot open file \"" + folder.PathOf("maps") +
+                               "\". Is a directory");
+  options.ScriptFile = folder.PathOf("script.txt");
+  EXPECT_EQ(FailureOf("x\x01\x1B pause\n"),
+            folder.PathOf("script.txt") + ":1: \"x\\x01\\x1B\" is not a tick number");
+  options.DataDir = folder.PathOf("nowhere");
+  EXPECT_EQ(FailureOf("0 pause\n"),
+            "There is no such data folder: \"" + folder.PathOf("nowhere") + "\".");
 }
 
 // The picture has the click map's size: the background around the board, the cell images on it.

@@ -122,8 +122,9 @@ class DebugInfoFilesTest : public testing::Test {
     folder.MakeFolder("images");
     folder.MakeFolder("images/ui");
     folder.WriteFile("lang.ini", "[Strings]\ndebug form: caption=Behind the scenes\n");
-    folder.WriteFile("objects.ini", "");
-    folder.WriteFile("abilities.ini", "");
+    // A game does not start on empty configuration files; these give no object a bonus.
+    folder.WriteFile("objects.ini", "[Soil bonuses]\n");
+    folder.WriteFile("abilities.ini", "[Abilities]\n");
     folder.WriteFile("maps/bare.ini",
                      "[General]\nName=Bare\nWidth=3\nHeight=2\n[Tiles]\nY0=soil,clay,soil\n"
                      "Y1=clay,soil,soil\n");

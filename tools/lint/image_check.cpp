@@ -36,7 +36,8 @@ class TImageCheck {
       return;
     }
     try {
-      data_.Package().Image(name);
+      // Decoded here rather than through Image, whose errors repeat the item this line names.
+      TPngImage().LoadFromStream(data_.Package().Data(item));
     } catch (const Exception& error) {
       report_.Add({item}, error.Message() + u" Used by " + usedBy.Text());
     }
@@ -107,14 +108,17 @@ void CheckCellImages(TLintData& data, const TLintUsage& usage, TLintReport& repo
 void CheckMapPictures(TLintData& data, TLintReport& report) {
   for (const TLintSource* map : data.Maps()) {
     const WideString intro = map->Ini->ReadString(u"General", u"Intro", u"");
-    if (!intro.empty() && !data.HasItem(intro))
+    const WideString picture = map->Ini->ReadString(u"General", u"BkImage", u"");
+    for (const auto& [key, item] : {std::pair{u"Intro", intro}, std::pair{u"BkImage", picture}})
+      if (TSWFolderPackage::LeavesFolder(item))
+        report.Add({map->File, u"General", key},
+                   u"\"" + item + u"\" leaves the data folder: the game does not read it");
+    if (!intro.empty() && !TSWFolderPackage::LeavesFolder(intro) && !data.HasItem(intro))
       report.Add({map->File, u"General", u"Intro"},
                  u"\"" + intro + u"\" is missing: the map shows no introduction");
-    const WideString picture = map->Ini->ReadString(u"General", u"BkImage", u"");
     if (picture.empty()) continue;
     try {
-      TPngImage image;
-      image.LoadFromStream(data.Package().Data(picture));
+      data.Package().DecodeImage(picture);
     } catch (const Exception& error) {
       report.Add({map->File, u"General", u"BkImage"}, error.Message());
     }

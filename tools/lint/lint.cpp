@@ -1,6 +1,9 @@
 #include "lint/lint.h"
 
+#include <filesystem>
+
 #include "base/errors.h"
+#include "base/utf8.h"
 #include "lint/data_files_check.h"
 #include "lint/image_check.h"
 #include "lint/item_case_check.h"
@@ -31,8 +34,14 @@ void Run(TLintReport& report, const char16_t* concern, Check check) {
 }  // namespace
 
 TLintReport RunLint(const std::string& folder) {
-  TLintData data(folder);
   TLintReport report;
+  // Every file would be reported missing; the one problem is the folder.
+  std::error_code error;
+  if (!std::filesystem::is_directory(folder, error)) {
+    report.Add({EscapedText(folder)}, u"there is no such data folder");
+    return report;
+  }
+  TLintData data(folder);
   Run(report, u"data files", [&] { CheckDataFiles(data, report); });
   Run(report, u"map size", [&] { CheckMapSize(data, report); });
   Run(report, u"map rows", [&] { CheckMapRows(data, report); });

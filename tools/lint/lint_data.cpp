@@ -10,23 +10,36 @@
 
 namespace {
 
-// The package names of the map files below the maps folder ("maps\genesis"), sorted.
-std::vector<WideString> MapFileNames(const std::string& folder) {
+// The map files below the maps folder: the package names of those whose names are text
+// ("maps\genesis"), sorted, and, escaped, those whose names are not.
+struct TMapFiles {
+  std::vector<WideString> Names;
+  std::vector<WideString> UndecodableNames;
+};
+
+TMapFiles FindMapFiles(const std::string& folder) {
   namespace fs = std::filesystem;
   const fs::path maps = fs::path(folder) / "maps";
-  std::vector<WideString> names;
+  TMapFiles files;
   std::error_code error;
-  if (!fs::is_directory(maps, error)) return names;
+  if (!fs::is_directory(maps, error)) return files;
   for (const fs::directory_entry& entry : fs::recursive_directory_iterator(maps, error)) {
     if (!entry.is_regular_file() || entry.path().extension() != ".ini") continue;
     fs::path relative = entry.path().lexically_relative(maps);
-    relative.replace_extension();
-    WideString name = u"maps\\" + Utf8Decode(relative.generic_string());
+    const std::string bytes = relative.generic_string();
+    const bool isText = !FindUtf8Fault(bytes);
+    WideString name = u"maps/" + (isText ? Utf8Decode(bytes) : EscapedText(bytes));
     std::replace(name.begin(), name.end(), u'/', u'\\');
-    names.push_back(name);
+    if (!isText) {
+      files.UndecodableNames.push_back(name);
+      continue;
+    }
+    name.resize(name.size() - 4);  // ".ini"
+    files.Names.push_back(name);
   }
-  std::sort(names.begin(), names.end());
-  return names;
+  std::sort(files.Names.begin(), files.Names.end());
+  std::sort(files.UndecodableNames.begin(), files.UndecodableNames.end());
+  return files;
 }
 
 }  // namespace
@@ -38,7 +51,9 @@ TLintData::TLintData(const std::string& folder)
   // language has loaded; the checks need it also when the language file is broken.
   Package().SetConfig(&Config());
   if (HasItem(u"objects.ini")) AddSource(u"objects", false);
-  for (const WideString& name : MapFileNames(folder)) AddSource(name, true);
+  TMapFiles maps = FindMapFiles(folder);
+  for (const WideString& name : maps.Names) AddSource(name, true);
+  undecodableMapNames_ = std::move(maps.UndecodableNames);
   UseMap(nullptr);
 }
 

@@ -41,6 +41,10 @@ class TLintData {
   std::optional<WideString> LoadLanguage();
   bool LanguageLoaded() const { return languageLoaded_; }
 
+  // The map files whose names are not UTF-8 text, escaped ("maps\caf\xE9.ini"): no item name
+  // reaches them, so they are not sources.
+  const std::vector<WideString>& UndecodableMapNames() const { return undecodableMapNames_; }
+
   // objects.ini (when the package has it), then the map files by name.
   const std::vector<TLintSource>& Sources() const { return sources_; }
   std::vector<const TLintSource*> Maps() const;
@@ -69,5 +73,6 @@ class TLintData {
   TSWGameSession session_;
   std::vector<TLintSource> sources_;
   std::set<WideString> askedItems_;
+  std::vector<WideString> undecodableMapNames_;
   bool languageLoaded_ = false;
 };

@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
   try {
     const TLintReport report = RunLint(folder);
     for (const WideString& line : report.Lines()) std::cout << Utf8Encode(line) << "\n";
-    if (report.Clean()) std::cout << folder << ": no problems found\n";
+    if (report.Clean()) std::cout << Utf8Encode(EscapedText(folder)) << ": no problems found\n";
     return report.Clean() ? 0 : 1;
   } catch (const Exception& error) {
     std::cerr << "sorrelwind-lint: " << error.what() << "\n";

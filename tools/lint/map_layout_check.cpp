@@ -21,8 +21,9 @@ bool CheckSide(const TLintSource& map, const char16_t* key, const char16_t* what
   const TMemIniFileW& ini = *map.Ini;
   // A value that does not parse reads as the default, whatever the default is.
   if (ini.ReadInteger(u"General", key, 0) != ini.ReadInteger(u"General", key, 1)) {
-    report.Add(where, u"\"" + ini.ReadString(u"General", key, u"") +
-                          u"\" is not a number: the map becomes 10 " + what);
+    const WideString value = ini.ReadString(u"General", key, NoValue);
+    report.Add(where, (value == NoValue ? u"missing" : u"\"" + value + u"\" is not a number") +
+                          u": the map becomes 10 " + what);
     return true;
   }
   const int value = ini.ReadInteger(u"General", key, 10);

@@ -52,7 +52,7 @@ void TSimActionRunner::CheckCells(const std::vector<TSimAction>& actions) const 
   const TSWMapCells& cells = game_.Map().Cells();
   for (const TSimAction& action : actions) {
     if (action.NamesCell() && !cells.Contains(action.X, action.Y))
-      throw ESimScriptError(Utf8Decode(action.Where() + ": ") + CoordsText(action) +
+      throw ESimScriptError(EscapedText(action.Where() + ": ") + CoordsText(action) +
                             u" is outside the " + IntToWide(cells.CellsX()) + u" x " +
                             IntToWide(cells.CellsY()) + u" map.");
   }

@@ -1,10 +1,10 @@
 #include "sim/sim_script.h"
 
 #include <charconv>
-#include <fstream>
 #include <sstream>
 
 #include "base/utf8.h"
+#include "platform/file_stream.h"
 
 namespace {
 
@@ -23,8 +23,9 @@ constexpr TActionWord kActionWords[] = {
     {"resume", TSimActionKind::Resume, false, false},
 };
 
+// The script's words go into the message as they are, any byte that is not text escaped.
 [[noreturn]] void Fail(const std::string& file, int line, const std::string& message) {
-  throw ESimScriptError(Utf8Decode(file + ":" + std::to_string(line) + ": " + message));
+  throw ESimScriptError(EscapedText(file + ":" + std::to_string(line) + ": " + message));
 }
 
 std::optional<int32_t> WholeNumber(const std::string& text) {
@@ -98,6 +99,9 @@ std::string TSimAction::Text() const {
 }
 
 std::vector<TSimAction> ParseSimScript(const std::string& text, const std::string& file) {
+  if (const std::optional<TUtf8Fault> fault = FindUtf8Fault(text))
+    Fail(file, fault->Line,
+         "the script is not UTF-8 text (" + Utf8Encode(Utf8FaultText(*fault)) + ")");
   std::vector<TSimAction> actions;
   std::istringstream stream(text);
   int line = 0;
@@ -110,9 +114,12 @@ std::vector<TSimAction> ParseSimScript(const std::string& text, const std::strin
 }
 
 std::vector<TSimAction> LoadSimScript(const std::string& file) {
-  std::ifstream stream(file, std::ios::binary);
-  if (!stream) throw ESimScriptError(Utf8Decode("cannot read the script " + file));
-  std::ostringstream content;
-  content << stream.rdbuf();
-  return ParseSimScript(content.str(), file);
+  std::string text;
+  try {
+    // The engine's file stream: a folder, a FIFO or a device is refused, and nothing blocks.
+    text = TFileStreamW(Utf8Decode(file), TFileMode::OpenRead).ReadRemaining();
+  } catch (const EFOpenError& error) {
+    throw ESimScriptError(u"cannot read the script " + EscapedText(file) + u": " + error.Message());
+  }
+  return ParseSimScript(text, file);
 }

@@ -18,9 +18,9 @@ std::vector<TSimAction> LoadActions(const TSimOptions& options) {
   std::vector<TSimAction> actions = LoadSimScript(options.ScriptFile);
   for (const TSimAction& action : actions)
     if (action.Tick > options.Ticks)
-      throw ESimScriptError(Utf8Decode(action.Where() + ": tick " + std::to_string(action.Tick) +
-                                       " comes after the last tick (" +
-                                       std::to_string(options.Ticks) + ")."));
+      throw ESimScriptError(EscapedText(action.Where() + ": tick " + std::to_string(action.Tick) +
+                                        " comes after the last tick (" +
+                                        std::to_string(options.Ticks) + ")."));
   std::stable_sort(actions.begin(), actions.end(),
                    [](const TSimAction& a, const TSimAction& b) { return a.Tick < b.Tick; });
   return actions;
