@@ -1,5 +1,7 @@
 #include "bench_data.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>

@@ -14,9 +14,9 @@
 
 namespace {
 
-// A pixel buffer of 32 bits per pixel.
-int64_t ClickMapHeapBytes(const TBitmap32& clickMap) {
-  return int64_t{clickMap.Width()} * clickMap.Height() * 4;
+// The click map keeps the cell shape's mask.
+int64_t ClickMapHeapBytes(const TClickMap& clickMap) {
+  return static_cast<int64_t>(clickMap.HeapSize());
 }
 
 // The live heap a started game on the board keeps, without its click map.
@@ -28,8 +28,8 @@ int64_t GameHeapBytes(const WideString& mapName) {
 }
 
 void BM_HeapPerEmptyCell(benchmark::State& state) {
-  const WideString small = WriteBenchMap("bench empty 1", {1, 1});
-  const WideString large = WriteBenchMap("bench empty 128", {128, 128});
+  const WideString small = WriteBenchMap("bench empty 1", {1, 1, 0, ""});
+  const WideString large = WriteBenchMap("bench empty 128", {128, 128, 0, ""});
   double perCell = 0;
   for (auto _ : state)
     perCell = static_cast<double>(GameHeapBytes(large) - GameHeapBytes(small)) / (128 * 128 - 1);
@@ -57,7 +57,8 @@ void BM_SimEmptyBoard(benchmark::State& state) {
   const int side = static_cast<int>(state.range(0));
   TSimOptions options;
   options.DataDir = Utf8Encode(BenchDataDir());
-  options.MapName = Utf8Encode(WriteBenchMap("bench empty " + std::to_string(side), {side, side}));
+  options.MapName =
+      Utf8Encode(WriteBenchMap("bench empty " + std::to_string(side), {side, side, 0, ""}));
   options.Ticks = 0;
   TNullBuffer nothing;
   std::ostream out(&nothing);

@@ -20,9 +20,9 @@ namespace {
 constexpr int kProbes = 1000;
 
 WideString Word(int index) {
-  static const char16_t* const kSyllables[] = {u"ka", u"lo", u"mi", u"ne", u"ru", u"so", u"ta",
-                                               u"vi", u"Bel", u"dor", u"fen", u"gar", u"hus",
-                                               u"jin", u"wel", u"zo"};
+  static const char16_t* const kSyllables[] = {u"ka",  u"lo",  u"mi",  u"ne",  u"ru",  u"so",
+                                               u"ta",  u"vi",  u"Bel", u"dor", u"fen", u"gar",
+                                               u"hus", u"jin", u"wel", u"zo"};
   WideString word;
   do {
     word += kSyllables[index % 16];

@@ -93,7 +93,7 @@ void TSWFlower::LoadFrom(const std::vector<WideString>& params) {
   if (params.empty()) Raise<EListError>(u"%s.LoadFrom() was passed empty Params.", {ClassName()});
   name_ = params[0];
   LoadConfig(name_);
-  UpdateAbilities();
+  // Setting level 0 builds the abilities of level 0, once.
   SetLevel(0);
 }
 
