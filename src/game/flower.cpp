@@ -10,7 +10,6 @@
 #include "containers/mem_ini_file_w.h"
 #include "containers/string_list_w.h"
 #include "game/ability_list.h"
-#include "game/tick_list.h"
 #include "map/map_cell.h"
 #include "map/map_cell_slots.h"
 
@@ -29,15 +28,14 @@ TSWPlayer* RequirePlayer(TObject* player) {
 TSWFlower::TSWFlower(TCreationKey, TSWMapCellSlots* slots, TObject* player)
     : slots_(slots),
       player_(RequirePlayer(player)),
-      levelTicks_(
-          std::make_unique<TTickList>(slots->Config() ? slots->Config()->TickMode() : tmTurn)),
+      levelTicks_(slots->Config() ? slots->Config()->TickMode() : tmTurn),
       abilities_(std::make_unique<TSWAbilityList>(this)) {}
 
 TSWFlower::~TSWFlower() = default;
 
 void TSWFlower::BeforeDestruction() {
   TFirstError errors;
-  levelTicks_.reset();
+  levelTicks_.Clear();
   errors.Run([&] { abilities_->Clear(); });
   abilities_.reset();
   errors.Run([&] { TSWObject::BeforeDestruction(); });
@@ -68,7 +66,7 @@ void TSWFlower::OnTick() {
 void TSWFlower::SetLevel(int32_t newLevel) {
   const bool up = newLevel > level_;
   level_ = newLevel;
-  if (!AtMaxLevel()) ticksLeft_ = levelTicks_->Ticks(newLevel);
+  if (!AtMaxLevel()) ticksLeft_ = levelTicks_.Ticks(newLevel);
   UpdateAbilities();
   if (!up) return;
   if (TSWConfig* config = GetConfig()) config->Events().RaiseEvent(kEventFlowerLevelUp, this);
@@ -106,11 +104,11 @@ void TSWFlower::LoadConfig(const WideString& name) {
   const int32_t mana =
       package.ReadIntFrom({u"MAP", u"objects"}, name, {u"ManaPerTick"}, config.TickMode(), u" ");
   manaPerTick_ = std::max(mana, 0);
-  levelTicks_->Clear();
+  levelTicks_.Clear();
   const WideString levels = name + u" levels";
   if (const TMemIniFileW* ini = package.FindSection(levels, {u"MAP", u"objects"}))
-    levelTicks_->LoadFrom(*ini, levels);
-  ticksLeft_ = levelTicks_->Count() > 0 ? levelTicks_->Ticks(0) : 0;
+    levelTicks_.LoadFrom(*ini, levels);
+  ticksLeft_ = levelTicks_.Count() > 0 ? levelTicks_.Ticks(0) : 0;
 }
 
 void TSWFlower::Paint(TCanvas& /*canvas*/, int /*x*/, int /*y*/) {}
@@ -125,7 +123,7 @@ void TSWFlower::Die(const WideString& reason) {
   slots_->Remove(GetKind());
 }
 
-bool TSWFlower::AtMaxLevel() const { return levelTicks_->Count() <= level_; }
+bool TSWFlower::AtMaxLevel() const { return levelTicks_.Count() <= level_; }
 
 int32_t TSWFlower::HPPercent() const {
   if (maxHP_ <= 0) return 0;
