@@ -8,6 +8,7 @@
 #include "bench_subscribers.h"
 #include "config/config_store.h"
 #include "containers/mem_ini_file_w.h"
+#include "containers/string_list_w.h"
 
 namespace {
 
@@ -94,11 +95,13 @@ void BM_ParseMapAndClickMap(benchmark::State& state) {
   const WideString file = BenchDataDir() + u"/maps/bench load.ini";
   game.Session().Map().SetCellsX(LoadComparisonMap().Width);
   game.Session().Map().SetCellsY(LoadComparisonMap().Height);
+  TStringListW objects;
   for (auto _ : state) {
     TMemIniFileW ini(file);
-    benchmark::DoNotOptimize(ini.ReadString(u"General", u"Name", {}));
+    ini.ReadSectionValues(u"Objects of Player1", objects);
     game.Session().Map().RebuildClickMap();
   }
+  state.counters["objects"] = objects.Count();
 }
 
 void GrowthSizes(benchmark::internal::Benchmark* bench) {
