@@ -11,7 +11,6 @@
 #include "containers/mem_ini_file_w.h"
 #include "containers/string_list_w.h"
 #include "game/ability_list.h"
-#include "game/tick_list.h"
 #include "map/map_cell.h"
 #include "map/map_cell_slots.h"
 #include "map/map_file_place.h"
@@ -42,15 +41,14 @@ int32_t HPAfterHits(int32_t hp, int32_t amount, int64_t hits) {
 TSWFlower::TSWFlower(TCreationKey, TSWMapCellSlots* slots, TObject* player)
     : slots_(slots),
       player_(RequirePlayer(player)),
-      levelTicks_(
-          std::make_unique<TTickList>(slots->Config() ? slots->Config()->TickMode() : tmTurn)),
+      levelTicks_(slots->Config() ? slots->Config()->TickMode() : tmTurn),
       abilities_(std::make_unique<TSWAbilityList>(this)) {}
 
 TSWFlower::~TSWFlower() = default;
 
 void TSWFlower::BeforeDestruction() {
   TFirstError errors;
-  levelTicks_.reset();
+  levelTicks_.Clear();
   errors.Run([&] { abilities_->Clear(); });
   abilities_.reset();
   errors.Run([&] { TSWObject::BeforeDestruction(); });
@@ -84,7 +82,7 @@ void TSWFlower::OnTick() {
 void TSWFlower::SetLevel(int32_t newLevel) {
   const bool up = newLevel > level_;
   level_ = newLevel;
-  if (!AtMaxLevel()) ticksLeft_ = levelTicks_->Ticks(newLevel);
+  if (!AtMaxLevel()) ticksLeft_ = levelTicks_.Ticks(newLevel);
   UpdateAbilities();
   if (!up) return;
   if (TSWConfig* config = GetConfig()) config->Events().RaiseEvent(kEventFlowerLevelUp, this);
@@ -109,7 +107,7 @@ void TSWFlower::LoadFrom(const std::vector<WideString>& params) {
   if (params.empty()) Raise<EListError>(u"%s.LoadFrom() was passed empty Params.", {ClassName()});
   name_ = params[0];
   LoadConfig(name_);
-  UpdateAbilities();
+  // Setting level 0 builds the abilities of level 0, once.
   SetLevel(0);
 }
 
@@ -122,11 +120,11 @@ void TSWFlower::LoadConfig(const WideString& name) {
   const int32_t mana =
       package.ReadIntFrom({u"MAP", u"objects"}, name, {u"ManaPerTick"}, config.TickMode(), u" ");
   manaPerTick_ = std::max(mana, 0);
-  levelTicks_->Clear();
+  levelTicks_.Clear();
   const WideString levels = name + u" levels";
   if (const TMemIniFileW* ini = package.FindSection(levels, {u"MAP", u"objects"}))
-    levelTicks_->LoadFrom(*ini, levels);
-  ticksLeft_ = levelTicks_->Count() > 0 ? levelTicks_->Ticks(0) : 0;
+    levelTicks_.LoadFrom(*ini, levels);
+  ticksLeft_ = levelTicks_.Count() > 0 ? levelTicks_.Ticks(0) : 0;
 }
 
 void TSWFlower::Paint(TCanvas& /*canvas*/, int /*x*/, int /*y*/) {}
@@ -146,7 +144,7 @@ void TSWFlower::Die(const WideString& reason) {
   slots_->Remove(GetKind());
 }
 
-bool TSWFlower::AtMaxLevel() const { return levelTicks_->Count() <= level_; }
+bool TSWFlower::AtMaxLevel() const { return levelTicks_.Count() <= level_; }
 
 int32_t TSWFlower::HPPercent() const {
   if (maxHP_ <= 0) return 0;

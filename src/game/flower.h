@@ -11,12 +11,12 @@
 
 #include "base/saturating.h"
 #include "game/player.h"
+#include "game/tick_list.h"
 #include "map/cell_object.h"
 
 class TCanvas;
 class TSWAbilityList;
 class TSWMapCellSlots;
-class TTickList;
 
 class TSWFlower : public TSWCellObject {
   SW_CLASS(TSWFlower)
@@ -84,7 +84,7 @@ class TSWFlower : public TSWCellObject {
   int32_t Level() const { return level_; }
   int32_t HP() const override { return hp_.load(); }
   int32_t MaxHP() const override { return maxHP_; }
-  const TTickList& LevelTicks() const { return *levelTicks_; }
+  const TTickList& LevelTicks() const { return levelTicks_; }
   int32_t TicksLeft() const { return ticksLeft_; }
   bool SideBySide() const { return sideBySide_; }
   const WideString& Name() const override { return name_; }
@@ -120,7 +120,8 @@ class TSWFlower : public TSWCellObject {
   int32_t level_ = 0;
   std::atomic<int32_t> hp_ = 0;
   int32_t maxHP_ = 0;
-  std::unique_ptr<TTickList> levelTicks_;
+  // Held in place: every tick reads it.
+  TTickList levelTicks_;
   int32_t ticksLeft_ = 0;
   WideString name_;
   int32_t manaPerTick_ = 0;

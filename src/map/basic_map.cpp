@@ -1,7 +1,6 @@
 #include "map/basic_map.h"
 
 #include <optional>
-#include <vector>
 
 #include "base/errors.h"
 #include "base/int_parse.h"
@@ -14,28 +13,13 @@
 #include "map/map_cells.h"
 #include "map/map_file_place.h"
 #include "map/map_info.h"
+#include "platform/bitmap.h"
 #include "platform/canvas.h"
 #include "platform/png_image.h"
 
 SW_CLASS_DEFINE(TSWBasicMap, TComponent)
 
 namespace {
-
-bool HasAlphaChannel(const TPngImage& image) {
-  return image.ColorType() == TPngImage::kColorRgba ||
-         image.ColorType() == TPngImage::kColorGrayAlpha;
-}
-
-// The offsets of the image's pixels whose alpha is not 0.
-std::vector<TPoint> OpaquePixels(const TPngImage& image) {
-  std::vector<TPoint> pixels;
-  for (int row = 0; row < image.Height(); ++row) {
-    const uint8_t* rgba = image.Row(row);
-    for (int col = 0; col < image.Width(); ++col)
-      if (rgba[col * 4 + 3] != 0) pixels.push_back({col, row});
-  }
-  return pixels;
-}
 
 struct TObjectLine {
   int X;
@@ -228,55 +212,8 @@ void TSWBasicMap::PaintRect(TCanvas& canvas, const TRect& rect) {
 }
 
 void TSWBasicMap::RebuildClickMap() {
-  const auto lock = clickMap_.LockCanvas();
-  const int lastX = CellsX() - 1;
-  const int lastY = CellsY() - 1;
-  clickMap_.SetSize(
-      cells_->CellPosition(lastX, 0).X + CellWidth() + 2 * CellSpacingX() + MarginX(),
-      cells_->CellPosition(lastX, lastY).Y + CellHeight() + 2 * CellSpacingY() + MarginY());
+  clickMap_.Layout({cells_->Geometry(), CellsX(), CellsY(), cells_->DebugColors()}, CellShape());
   ApplyAutoSize();
-  FillStrips();
-  if (const TPngImage* shape = CellShape()) PaintCellShapes(*shape);
-}
-
-// The margins belong to the nearest edge cells: strips along the four sides in their colours.
-void TSWBasicMap::FillStrips() {
-  const int width = clickMap_.Width();
-  const int height = clickMap_.Height();
-  const int lastX = CellsX() - 1;
-  const int lastY = CellsY() - 1;
-  const auto position = [this](int x, int y) { return cells_->CellPosition(x, y); };
-  const int bottomTop = position(lastX, lastY).Y + CellHeight();
-  for (int x = 0; x <= lastX; ++x) {
-    const TRect top{x == 0 ? 0 : position(x, 0).X + CellSpacingX(), 0,
-                    x == lastX ? width : position(x + 1, 0).X + CellSpacingX(), MarginY()};
-    clickMap_.FillRect(top, Cell(x, 0).ClickColor());
-    const TRect bottom{x == 0 ? 0 : position(x, lastY).X, bottomTop,
-                       x == lastX ? width : position(x + 1, lastY).X, bottomTop + MarginY()};
-    clickMap_.FillRect(bottom, Cell(x, lastY).ClickColor());
-  }
-  for (int y = 0; y <= lastY; ++y) {
-    const int top = position(0, y).Y;
-    const int bottom = y == lastY ? height : position(0, y + 1).Y;
-    // To where the cell's slanted shape begins (a row is CellWidth left of the one above), so
-    // no pixel between the strip and the shape is left without a cell.
-    clickMap_.FillRect({0, top, position(0, y).X + CellWidth(), bottom}, Cell(0, y).ClickColor());
-    clickMap_.FillRect({position(lastX, y).X, top, width, bottom}, Cell(lastX, y).ClickColor());
-  }
-}
-
-// Every cell stamps the shape in its colour, column by column; later cells win where shapes
-// overlap.
-void TSWBasicMap::PaintCellShapes(const TPngImage& shape) {
-  if (!HasAlphaChannel(shape)) return;
-  const std::vector<TPoint> pixels = OpaquePixels(shape);
-  for (int x = 0; x < CellsX(); ++x)
-    for (int y = 0; y < CellsY(); ++y) {
-      const TSWMapCell& cell = Cell(x, y);
-      const TPoint p = cell.Position();
-      const TColor color = cell.ClickColor();
-      for (const TPoint pixel : pixels) clickMap_.SetPixel(p.X + pixel.X, p.Y + pixel.Y, color);
-    }
 }
 
 const TPngImage* TSWBasicMap::CellShape() const {
@@ -292,7 +229,9 @@ void TSWBasicMap::SaveClickMap(TStream& stream) {
   cells_->SetDebugColors(true);
   try {
     RebuildClickMap();
-    clickMap_.SaveToStream(stream);
+    TBitmap32 picture;
+    clickMap_.PaintTo(picture);
+    picture.SaveToStream(stream);
   } catch (...) {
     restoreNormalColors();
     throw;

@@ -1,8 +1,8 @@
 #pragma once
 // The control that shows the board: it lays the cells of its grid out as a parallelogram leaning
-// right, paints cells, overlays and objects from package images, and keeps a click map, an
-// off-screen bitmap whose every pixel holds the click colour of the cell under it, so that a
-// mouse position becomes a cell with one pixel read.
+// right, paints cells, overlays and objects from package images, and keeps a click map, which
+// gives the click colour of the cell under every pixel, so that a mouse position becomes a cell
+// with one look-up.
 //
 // The control draws only when its host asks it to (Paint); wherever something changes it asks
 // the host to repaint the affected area later. Everything runs on the window's thread.
@@ -12,9 +12,9 @@
 
 #include "base/component.h"
 #include "config/map_view.h"
+#include "map/click_map.h"
 #include "map/map_geometry.h"
 #include "map/map_host.h"
-#include "platform/bitmap.h"
 
 class TCanvas;
 class TMemIniFileW;
@@ -75,7 +75,7 @@ class TSWBasicMap : public TComponent, public TSWMapView {
   TSWMapInfo& MapInfo() { return *mapInfo_; }
   // The map file loaded last (the store's "MAP" file), or nullptr.
   TMemIniFileW* MapIni() const { return mapIni_; }
-  const TBitmap32& ClickMap() const { return clickMap_; }
+  const TClickMap& ClickMap() const { return clickMap_; }
 
   // The cell at column x, row y; callers keep inside the grid (IsOutside).
   TSWMapCell& Cell(int x, int y) const;
@@ -107,7 +107,7 @@ class TSWBasicMap : public TComponent, public TSWMapView {
   // nothing when no cell is there.
   void PaintRect(TCanvas& canvas, const TRect& rect);
 
-  // Redraws the click map for the current grid and geometry, under its canvas lock.
+  // Lays the click map out for the current grid, geometry and colours.
   void RebuildClickMap();
   // Writes the click map in stretched colours as a BMP file; the click map has its normal
   // colours again afterwards, also when writing fails.
@@ -140,8 +140,6 @@ class TSWBasicMap : public TComponent, public TSWMapView {
  private:
   void GeometryChanged();
   void ApplyAutoSize();
-  void FillStrips();
-  void PaintCellShapes(const TPngImage& shape);
   // The "cell" image, whose alpha is every cell's shape; nullptr without a data package.
   const TPngImage* CellShape() const;
   void AddPlayerObject(const WideString& line, TObject* player);
@@ -156,5 +154,5 @@ class TSWBasicMap : public TComponent, public TSWMapView {
   std::unique_ptr<TSWMapInfo> mapInfo_;
   TMemIniFileW* mapIni_ = nullptr;
   std::unique_ptr<TSWMapCells> cells_;
-  TBitmap32 clickMap_;
+  TClickMap clickMap_;
 };

@@ -37,6 +37,9 @@ void TSWMapCell::RaiseEvent(const WideString& name, TObject* arg) {
   if (name == kEventSlotAdd)
     if (auto* object = As<TSWCellObject>(arg)) SlotAdded(*object);
   TSWObject::RaiseEvent(name, arg);
+  const TSWEventHandler& watcher = cells_->SlotWatcher();
+  if (watcher && (name == kEventSlotAdd || name == kEventSlotDelete || name == kEventSlotLevelUp))
+    watcher(GetConfig(), name, arg != nullptr ? arg : this);
 }
 
 void TSWMapCell::Init() { imageName_ = u"cell"; }
@@ -95,10 +98,7 @@ void TSWMapCell::SetState(int kind, bool on) {
 
 TPoint TSWMapCell::Position() const { return cells_->CellPosition(x_, y_); }
 
-uint32_t TSWMapCell::ClickColor() const {
-  const uint32_t color = static_cast<uint32_t>(y_) * 65536u + static_cast<uint32_t>(x_) + 1u;
-  return cells_->DebugColors() ? color * 30u : color;
-}
+uint32_t TSWMapCell::ClickColor() const { return ClickColorOf(x_, y_, cells_->DebugColors()); }
 
 void TSWMapCell::HurtSlots(int32_t damage, const TSWCellObjectFilter& filter, int64_t hits) {
   for (int i = slots_->Count() - 1; i >= 0; --i) {

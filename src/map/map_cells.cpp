@@ -84,9 +84,12 @@ void TSWMapCells::Resize() {
   errors.Rethrow();
 }
 
+TSWMapGeometry TSWMapCells::Geometry() const {
+  return {cellWidth_, cellHeight_, cellSpacingX_, cellSpacingY_, marginX_, marginY_};
+}
+
 TPoint TSWMapCells::CellPosition(int x, int y) const {
-  return {(cellWidth_ + cellSpacingX_) * x + cellWidth_ * (cellsY_ - 1 - y) + marginX_,
-          (cellHeight_ + cellSpacingY_) * y + marginY_};
+  return CellPositionOn(Geometry(), cellsY_, x, y);
 }
 
 size_t TSWMapCells::IndexOf(int x, int y) const {

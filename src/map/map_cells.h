@@ -8,6 +8,8 @@
 
 #include "base/object_release.h"
 #include "base/wide_string.h"
+#include "config/event_handler.h"
+#include "map/map_geometry.h"
 #include "platform/geometry.h"
 
 class TMemIniFileW;
@@ -58,9 +60,9 @@ class TSWMapCells {
   bool DebugColors() const { return debugColors_; }
   void SetDebugColors(bool debugColors) { debugColors_ = debugColors; }
 
-  // The top-left pixel of the cell at column x, row y on the slanted board: columns are
-  // CellWidth + CellSpacingX apart, and each row lies CellWidth further left than the row above
-  // it. Defined for any x and y, also past the grid.
+  // The six values together.
+  TSWMapGeometry Geometry() const;
+  // The top-left pixel of the cell at column x, row y (CellPositionOn).
   TPoint CellPosition(int x, int y) const;
 
   int Count() const { return static_cast<int>(cells_.size()); }
@@ -75,6 +77,14 @@ class TSWMapCells {
   // The cell a click-map colour stands for: colour - 1 holds x in its low 16 bits and y above.
   // nullptr for 0, for all bits set (no pixel) and for coordinates outside the grid.
   TSWMapCell* CellByColor(uint32_t color) const;
+
+  // Hears the slot events ("slot add", "slot delete", "slot level up") of every cell, right
+  // after the cell's subscribers, with the cell's store, the event name and the argument they
+  // received. One watcher for the whole grid, so that a listener to every cell, such as a log,
+  // registers nothing per cell; an empty handler hears nothing. Whoever sets it unsets it
+  // before it goes.
+  const TSWEventHandler& SlotWatcher() const { return slotWatcher_; }
+  void SetSlotWatcher(const TSWEventHandler& watcher) { slotWatcher_ = watcher; }
 
   // The sum of the cells' MemorySize.
   size_t MemorySize() const;
@@ -105,4 +115,5 @@ class TSWMapCells {
   int32_t marginX_ = 0;
   int32_t marginY_ = 0;
   std::vector<TOwned<TSWMapCell>> cells_;
+  TSWEventHandler slotWatcher_;
 };

@@ -114,3 +114,28 @@ TEST_F(MapCellSlotsTest, AFailedAddLeavesTheContainerUnchanged) {
 }
 
 }  // namespace
+
+// The grid's watcher hears every cell's slot events right after the cell's subscribers, with
+// the argument they got, and nothing else the cell raises.
+TEST_F(MapCellSlotsTest, TheGridsSlotWatcherHearsEveryCellAfterItsSubscribers) {
+  map.Cells().SetSlotWatcher(log.Handler());
+  slots.Add(u"testbloom", player.get());
+  const TSWFlower* bloom = slots.Find(u"flower");
+  TSWMapCell& other = CellAt(0, 0);
+  other.Slots().Add(u"testseed", player.get());
+  const TSWFlower* seed = other.Slots().Find(u"flower");
+  other.RaiseEvent(kEventSlotLevelUp, nullptr);
+  other.RaiseEvent(kEventBeforePaint, nullptr);
+  map.Cells().SetSlotWatcher({});
+  slots.Remove(u"flower");
+
+  // Cell (4, 6) has the log as its subscriber too: each of its events comes twice.
+  EXPECT_EQ(log.Events, (std::vector<TLoggedEvent>{{kEventSlotDelete, &cell},
+                                                   {kEventSlotDelete, &cell},
+                                                   {kEventSlotAdd, bloom},
+                                                   {kEventSlotAdd, bloom},
+                                                   {kEventSlotDelete, &other},
+                                                   {kEventSlotAdd, seed},
+                                                   {kEventSlotLevelUp, &other},
+                                                   {kEventSlotDelete, bloom}}));
+}

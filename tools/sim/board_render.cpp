@@ -16,7 +16,7 @@ constexpr TColor kBackground = RgbColor(0x8C, 0xB8, 0xE0);
 }  // namespace
 
 void RenderBoard(TSWMap& map, const WideString& fileName) {
-  const TBitmap32& clickMap = map.ClickMap();
+  const TClickMap& clickMap = map.ClickMap();
   std::unique_ptr<TPngImage> picture =
       TPngImage::Blank(clickMap.Width(), clickMap.Height(), TPngImage::kColorRgba, 8);
   TRasterCanvas canvas(*picture);

@@ -46,21 +46,18 @@ WideString ArgumentText(const WideString& name, TObject* arg, TSWConfig& config)
 
 }  // namespace
 
-TSimEventPrinter::~TSimEventPrinter() { config_.Events().ClearCallbacksOf(this); }
+TSimEventPrinter::~TSimEventPrinter() {
+  if (map_ != nullptr) map_->Cells().SetSlotWatcher({});
+  config_.Events().ClearCallbacksOf(this);
+}
 
 void TSimEventPrinter::ListenToGame() {
   for (const WideString* name : kGameEvents) config_.Events().AddHandler(*name, Handler());
 }
 
 void TSimEventPrinter::ListenToCells(TSWMap& map) {
-  const TSWMapCells& cells = map.Cells();
-  for (int y = 0; y < cells.CellsY(); ++y)
-    for (int x = 0; x < cells.CellsX(); ++x) {
-      TSWMapCell& cell = cells.Cell(x, y);
-      cell.SubscribeSlotAdd(Handler());
-      cell.SubscribeSlotDelete(Handler());
-      cell.SubscribeSlotLevelUp(Handler());
-    }
+  map_ = &map;
+  map.Cells().SetSlotWatcher(Handler());
 }
 
 void TSimEventPrinter::Print(const WideString& text) {
