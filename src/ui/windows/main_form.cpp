@@ -33,6 +33,7 @@
 #include "ui/windows/debug_info_form.h"
 #include "ui/windows/intro_form.h"
 #include "ui/windows/sky.h"
+#include "ui/windows/view_settings.h"
 
 namespace {
 
@@ -42,7 +43,6 @@ constexpr int kBannerHeight = 179;
 constexpr int kBoardTop = kBannerTop + kBannerHeight;
 constexpr int kToolButtonSize = 25;
 
-constexpr WideStringView kGeneral = u"General";
 constexpr WideStringView kMessages = u"Messages";
 
 void MakeSeeThrough(QWidget& widget) {
@@ -303,23 +303,16 @@ void TMainForm::PNGSpeedButton1Click() {
 }
 
 void TMainForm::LoadSettings() {
-  const TCellInfoPlacement current = CellInfoPlacement();
-  SetCellInfoPlacement(
-      {settings_->ReadInteger(kGeneral, u"Cell info form X", current.X),
-       settings_->ReadInteger(kGeneral, u"Cell info form Y", current.Y),
-       settings_->ReadInteger(kGeneral, u"Cell info form height", current.Height)});
-  btnInfoOnHover->SetDown(settings_->ReadBool(kGeneral, u"Info on hover", true));
-  Config().SetShowGrid(settings_->ReadBool(kGeneral, u"Show grid", false));
+  // A missing key keeps the design value: the switch down, the grid off.
+  const TViewSettings settings = ReadViewSettings(*settings_, {CellInfoPlacement(), true, false});
+  SetCellInfoPlacement(settings.CellInfo);
+  btnInfoOnHover->SetDown(settings.InfoOnHover);
+  Config().SetShowGrid(settings.ShowGrid);
   btnShowGrid->SetDown(Config().ShowGrid());
 }
 
 void TMainForm::SaveSettings() {
-  const TCellInfoPlacement placement = CellInfoPlacement();
-  settings_->WriteInteger(kGeneral, u"Cell info form X", placement.X);
-  settings_->WriteInteger(kGeneral, u"Cell info form Y", placement.Y);
-  settings_->WriteInteger(kGeneral, u"Cell info form Height", placement.Height);
-  settings_->WriteBool(kGeneral, u"Info on hover", btnInfoOnHover->Down());
-  settings_->WriteBool(kGeneral, u"Show grid", Config().ShowGrid());
+  SaveViewSettings(*settings_, {CellInfoPlacement(), btnInfoOnHover->Down(), Config().ShowGrid()});
 }
 
 TCellInfoPlacement TMainForm::CellInfoPlacement() const {
