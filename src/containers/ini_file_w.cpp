@@ -95,3 +95,7 @@ void TIniFileW::EraseSection(WideStringView section) {
 void TIniFileW::DeleteKey(WideStringView section, WideStringView ident) {
   ChangeFile([&](TMemIniFileW& content) { content.DeleteKey(section, ident); });
 }
+
+void TIniFileW::WriteAll(const std::function<void(TCustomIniFileW&)>& writes) {
+  ChangeFile([&](TMemIniFileW& content) { writes(content); });
+}

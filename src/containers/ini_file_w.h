@@ -3,6 +3,7 @@
 // write reaches the file before it returns, replacing it atomically (a failed write leaves the old
 // file as it was). Reads see at most what a profile-string buffer holds.
 #include <cstddef>
+#include <functional>
 #include <memory>
 
 #include "containers/custom_ini_file_w.h"
@@ -33,6 +34,9 @@ class TIniFileW : public TCustomIniFileW {
   void ReadSectionValues(WideStringView section, TStringsW& strings) const override;
   void EraseSection(WideStringView section) override;
   void DeleteKey(WideStringView section, WideStringView ident) override;
+  // Makes all the writes of `writes`, done on the file's content, in one replacement of the
+  // file: a crash leaves either all of them or none. Fails as WriteString does.
+  void WriteAll(const std::function<void(TCustomIniFileW&)>& writes);
   // Every write has reached the file already.
   void UpdateFile() override {}
 

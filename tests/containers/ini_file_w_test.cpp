@@ -48,6 +48,21 @@ TEST(IniFileW, EveryWriteReachesTheFileAtOnce) {
   EXPECT_EQ(ini.ReadString(u"Intros", u"other", u"none"), u"none");
 }
 
+TEST(IniFileW, WriteAllAppliesEveryChangeAndKeepsTheRest) {
+  TTempFolder folder;
+  folder.WriteFile("settings.ini", "[Messages]\r\nintro: Genesis=1\r\n");
+  TIniFileW ini(folder.NameOf("settings.ini"));
+  ini.WriteAll([](TCustomIniFileW& content) {
+    content.WriteInteger(u"General", u"X", 5);
+    content.WriteBool(u"General", u"Show grid", true);
+    content.DeleteKey(u"Messages", u"intro: Genesis");
+    content.WriteInteger(u"General", u"X", 6);
+  });
+  EXPECT_EQ(folder.ReadFile("settings.ini"),
+            "[Messages]\r\n\r\n[General]\r\nX=6\r\nShow grid=1\r\n\r\n");
+  EXPECT_EQ(folder.List(), std::vector<std::string>{"settings.ini"});
+}
+
 TEST(IniFileW, ReadsAreBoundedByTheProfileBuffers) {
   TTempFolder folder;
   TIniFileW ini(folder.NameOf("settings.ini"));
@@ -78,6 +93,11 @@ TEST(IniFileW, FailedWritesSayUnableToWriteAndLeaveTheOldFile) {
   const WideString expected = u"Unable to write to " + folder.NameOf(longName);
   EXPECT_EQ(CreateErrorOf([&] { ini.WriteString(u"View", u"grid", u"0"); }), expected);
   EXPECT_EQ(CreateErrorOf([&] { ini.EraseSection(u"View"); }), expected);
+  EXPECT_EQ(
+      CreateErrorOf([&] {
+        ini.WriteAll([](TCustomIniFileW& content) { content.WriteBool(u"View", u"grid", false); });
+      }),
+      expected);
   EXPECT_EQ(folder.ReadFile(longName), "[View]\r\ngrid=1\r\n");
   EXPECT_EQ(folder.List(), std::vector<std::string>{longName});  // no temporary file left
 

@@ -8,6 +8,8 @@ struct TCellInfoPlacement {
   int X = 182;
   int Y = 140;
   int Height = 275;
+
+  friend bool operator==(const TCellInfoPlacement&, const TCellInfoPlacement&) = default;
 };
 
 class TCellInfoView {

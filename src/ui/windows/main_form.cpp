@@ -33,6 +33,7 @@
 #include "ui/windows/debug_info_form.h"
 #include "ui/windows/intro_form.h"
 #include "ui/windows/sky.h"
+#include "ui/windows/view_settings.h"
 
 namespace {
 
@@ -45,13 +46,7 @@ constexpr int kToolButtonSize = 25;
 // 720), so they stay in sight over the banner's right part in a narrower window.
 constexpr int kMapLabelsFromRight = 975 - 720;
 
-constexpr WideStringView kGeneral = u"General";
 constexpr WideStringView kMessages = u"Messages";
-constexpr WideStringView kMainFormX = u"Main form X";
-constexpr WideStringView kMainFormY = u"Main form Y";
-constexpr WideStringView kMainFormWidth = u"Main form width";
-constexpr WideStringView kMainFormHeight = u"Main form height";
-constexpr WideStringView kMainFormMaximized = u"Main form maximized";
 
 void MakeSeeThrough(QWidget& widget) {
   widget.setAutoFillBackground(false);
@@ -325,47 +320,33 @@ void TMainForm::PNGSpeedButton1Click() {
 }
 
 void TMainForm::LoadSettings() {
-  const TCellInfoPlacement current = CellInfoPlacement();
-  SetCellInfoPlacement(
-      {settings_->ReadInteger(kGeneral, u"Cell info form X", current.X),
-       settings_->ReadInteger(kGeneral, u"Cell info form Y", current.Y),
-       settings_->ReadInteger(kGeneral, u"Cell info form height", current.Height)});
-  btnInfoOnHover->SetDown(settings_->ReadBool(kGeneral, u"Info on hover", true));
-  Config().SetShowGrid(settings_->ReadBool(kGeneral, u"Show grid", false));
+  // A missing key keeps the design value: the switch down, the grid off.
+  const TViewSettings settings = ReadViewSettings(*settings_, {CellInfoPlacement(), true, false});
+  SetCellInfoPlacement(settings.CellInfo);
+  btnInfoOnHover->SetDown(settings.InfoOnHover);
+  Config().SetShowGrid(settings.ShowGrid);
   btnShowGrid->SetDown(Config().ShowGrid());
 }
 
 void TMainForm::SaveSettings() {
-  const TCellInfoPlacement placement = CellInfoPlacement();
-  settings_->WriteInteger(kGeneral, u"Cell info form X", placement.X);
-  settings_->WriteInteger(kGeneral, u"Cell info form Y", placement.Y);
-  settings_->WriteInteger(kGeneral, u"Cell info form Height", placement.Height);
-  settings_->WriteBool(kGeneral, u"Info on hover", btnInfoOnHover->Down());
-  settings_->WriteBool(kGeneral, u"Show grid", Config().ShowGrid());
-  SaveWindowPlacement();
+  SaveViewSettings(*settings_, {CellInfoPlacement(), btnInfoOnHover->Down(), Config().ShowGrid(),
+                                WindowPlacement()});
 }
 
-// The window's own place, beside the five keys of the view: where it was left, unless that is
-// on no screen now.
+// The window's own place: where it was left, unless that is on no screen now.
 void TMainForm::RestoreWindowPlacement() {
   const QRect current = geometry();
-  const QRect saved(settings_->ReadInteger(kGeneral, kMainFormX, current.x()),
-                    settings_->ReadInteger(kGeneral, kMainFormY, current.y()),
-                    settings_->ReadInteger(kGeneral, kMainFormWidth, current.width()),
-                    settings_->ReadInteger(kGeneral, kMainFormHeight, current.height()));
-  if (saved != current && IsOnAScreen(saved)) setGeometry(saved);
-  if (settings_->ReadBool(kGeneral, kMainFormMaximized, false))
-    setWindowState(windowState() | Qt::WindowMaximized);
+  const TWindowPlacement saved = ReadWindowPlacement(
+      *settings_, {current.x(), current.y(), current.width(), current.height(), false});
+  const QRect savedRect(saved.X, saved.Y, saved.Width, saved.Height);
+  if (savedRect != current && IsOnAScreen(savedRect)) setGeometry(savedRect);
+  if (saved.Maximized) setWindowState(windowState() | Qt::WindowMaximized);
 }
 
-void TMainForm::SaveWindowPlacement() {
+TWindowPlacement TMainForm::WindowPlacement() const {
   // The size it returns to when no longer maximized.
   const QRect normal = isMaximized() ? normalGeometry() : geometry();
-  settings_->WriteInteger(kGeneral, kMainFormX, normal.x());
-  settings_->WriteInteger(kGeneral, kMainFormY, normal.y());
-  settings_->WriteInteger(kGeneral, kMainFormWidth, normal.width());
-  settings_->WriteInteger(kGeneral, kMainFormHeight, normal.height());
-  settings_->WriteBool(kGeneral, kMainFormMaximized, isMaximized());
+  return {normal.x(), normal.y(), normal.width(), normal.height(), isMaximized()};
 }
 
 TCellInfoPlacement TMainForm::CellInfoPlacement() const {

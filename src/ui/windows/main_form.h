@@ -13,6 +13,7 @@
 
 #include "config/tick_mode.h"
 #include "ui/windows/cell_info_view.h"
+#include "ui/windows/view_settings.h"
 
 class QFrame;
 class TCellInfoForm;
@@ -113,7 +114,7 @@ class TMainForm : public QWidget {
   void LoadSettings();
   void SaveSettings();
   void RestoreWindowPlacement();
-  void SaveWindowPlacement();
+  TWindowPlacement WindowPlacement() const;
   void RenderBackground();
   TCellInfoPlacement CellInfoPlacement() const;
   void SetCellInfoPlacement(const TCellInfoPlacement& placement);
