@@ -321,7 +321,8 @@ void TMainForm::PNGSpeedButton1Click() {
 
 void TMainForm::LoadSettings() {
   // A missing key keeps the design value: the switch down, the grid off.
-  const TViewSettings settings = ReadViewSettings(*settings_, {CellInfoPlacement(), true, false});
+  const TViewSettings settings =
+      ReadViewSettings(*settings_, {CellInfoPlacement(), true, false, WindowPlacement()});
   SetCellInfoPlacement(settings.CellInfo);
   btnInfoOnHover->SetDown(settings.InfoOnHover);
   Config().SetShowGrid(settings.ShowGrid);
