@@ -29,7 +29,7 @@ class TEventHash : public TObject {
 
   // Calls the key's handlers, the last registered first, with the key exactly as raised; a key
   // nobody registered does nothing. A handler's failure ends the dispatch and propagates.
-  // Allocates nothing once the key has been looked up since the registry last changed.
+  // Allocates nothing.
   void RaiseEvent(const WideString& eventName, TObject* arg);
   void RaiseObjectEvent(const TObject* source, const WideString& eventName, TObject* arg);
 
