@@ -3,6 +3,9 @@
 #include <locale.h>
 #include <wctype.h>
 
+#include <array>
+#include <memory>
+
 namespace {
 
 // The Unicode tables of the C library, from a UTF-8 locale made once and never freed;
@@ -35,7 +38,23 @@ WideString MapText(WideStringView text, wint_t (*map)(wint_t, locale_t)) {
 
 }  // namespace
 
-char16_t UpCaseUnit(char16_t unit) { return MapUnit(unit, towupper_l); }
+namespace {
+
+// Every unit of every key a registry hashes or compares is upper-cased, so the C library's
+// mapping is asked once per unit value, at first use, and kept (128 KiB).
+const std::array<char16_t, 0x10000>& UpperCaseTable() {
+  static const auto table = [] {
+    auto made = std::make_unique<std::array<char16_t, 0x10000>>();
+    for (size_t unit = 0; unit < made->size(); ++unit)
+      (*made)[unit] = MapUnit(static_cast<char16_t>(unit), towupper_l);
+    return made;
+  }();
+  return *table;
+}
+
+}  // namespace
+
+char16_t UpCaseUnit(char16_t unit) { return UpperCaseTable()[unit]; }
 char16_t LowCaseUnit(char16_t unit) { return MapUnit(unit, towlower_l); }
 WideString WideUpperCase(WideStringView text) { return MapText(text, towupper_l); }
 WideString WideLowerCase(WideStringView text) { return MapText(text, towlower_l); }

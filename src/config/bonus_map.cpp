@@ -6,7 +6,7 @@
 #include "base/saturating.h"
 
 SW_CLASS_DEFINE(TSWBonusItem, TObject)
-SW_CLASS_DEFINE(TSWBonusBasket, TObjectHash)
+SW_CLASS_DEFINE(TSWBonusBasket, TObject)
 SW_CLASS_DEFINE(TSWBonusMap, TObject)
 
 namespace {
@@ -15,19 +15,7 @@ WideString BonusKey(const WideString& target, const WideString& name) {
   return target + u"=" + name;
 }
 
-template <class T>
-T& AddNew(TObjectHash& hash, const WideString& name) {
-  return hash.AddOwned(name, std::make_unique<T>());
-}
-
 }  // namespace
-
-TSWBonusBasket::TSWBonusBasket() : TObjectHash(true) {}
-
-void TSWBonusBasket::Changed() {
-  ClearCache();
-  TObjectHash::Changed();
-}
 
 void TSWBonusBasket::ClearCache() {
   maxValid_ = false;
@@ -35,21 +23,35 @@ void TSWBonusBasket::ClearCache() {
 }
 
 void TSWBonusBasket::SetValue(const WideString& providerToken, int32_t value) {
-  auto* item = static_cast<TSWBonusItem*>(Find(providerToken));
-  if (!item) item = &AddNew<TSWBonusItem>(*this, providerToken);
+  auto* item = static_cast<TSWBonusItem*>(providers_.Find(providerToken));
+  if (!item) {
+    item = new TSWBonusItem;  // owned by the hash from here on
+    providers_.AddObject(providerToken, item);
+    ClearCache();
+  }
   if (item->Value == value) return;
   item->Value = value;
   ClearCache();
 }
 
 void TSWBonusBasket::RemoveProvider(const WideString& providerToken) {
-  DeleteString(providerToken);
+  const int position = providers_.IndexOf(providerToken);
+  if (position < 0) return;
+  providers_.Delete(position);
+  ClearCache();
+}
+
+template <class Visit>
+void TSWBonusBasket::ForEachValue(Visit visit) {
+  providers_.Compact();
+  for (int i = 0; i < providers_.Count(); ++i)
+    visit(static_cast<const TSWBonusItem*>(providers_.Objects(i))->Value);
 }
 
 int32_t TSWBonusBasket::Sum() {
   if (!sumValid_) {
     int64_t sum = 0;
-    for (int i = 0; i < Count(); ++i) sum += static_cast<const TSWBonusItem*>(Objects(i))->Value;
+    ForEachValue([&](int32_t value) { sum += value; });
     cachedSum_ = SaturatedInt32(sum);
     sumValid_ = true;
   }
@@ -59,8 +61,7 @@ int32_t TSWBonusBasket::Sum() {
 int32_t TSWBonusBasket::Max() {
   if (!maxValid_) {
     int32_t max = 0;
-    for (int i = 0; i < Count(); ++i)
-      max = std::max(max, static_cast<const TSWBonusItem*>(Objects(i))->Value);
+    ForEachValue([&](int32_t value) { max = std::max(max, value); });
     cachedMax_ = max;
     maxValid_ = true;
   }
@@ -77,7 +78,8 @@ void TSWBonusMap::SetBonus(const WideString& target, const WideString& name, int
                            const TObject* provider) {
   const std::lock_guard guard(lock_);
   TSWBonusBasket* basket = FindBasket(target, name);
-  if (!basket) basket = &AddNew<TSWBonusBasket>(baskets_, BonusKey(target, name));
+  if (!basket)
+    basket = &baskets_.AddOwned(BonusKey(target, name), std::make_unique<TSWBonusBasket>());
   basket->SetValue(ObjectToken(provider), value);
 }
 

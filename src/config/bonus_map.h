@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "containers/object_hash.h"
+#include "containers/sparse_object_hash.h"
 
 // One provider's contribution.
 class TSWBonusItem : public TObject {
@@ -17,25 +18,26 @@ class TSWBonusItem : public TObject {
 };
 
 // The contributions to one bonus, by provider token, with the sum and maximum cached until the
-// list or a value changes.
-class TSWBonusBasket : public TObjectHash {
+// list or a value changes. Providers leave from anywhere in the list (a flower dies), so it is a
+// sparse hash: a leaving provider does not move the others.
+class TSWBonusBasket : public TObject {
   SW_CLASS(TSWBonusBasket)
-
-  TSWBonusBasket();
 
   void SetValue(const WideString& providerToken, int32_t value);
   void RemoveProvider(const WideString& providerToken);
+  int Count() const { return providers_.Count(); }
   // Held within the 32-bit range: data may give any provider any 32-bit value.
   int32_t Sum();
   // The largest contribution, but never below 0: the maximum starts at 0.
   int32_t Max();
 
- protected:
-  void Changed() override;
-
  private:
   void ClearCache();
+  // Each provider's contribution, in the order they came.
+  template <class Visit>
+  void ForEachValue(Visit visit);
 
+  TSparseObjectHash providers_{true};  // of TSWBonusItem
   bool maxValid_ = false;
   bool sumValid_ = false;
   int32_t cachedMax_ = 0;

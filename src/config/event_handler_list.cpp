@@ -1,9 +1,23 @@
 #include "config/event_handler_list.h"
 
-#include <memory>
+#include <algorithm>
 
-SW_CLASS_DEFINE(TEventHashItem, TObject)
-SW_CLASS_DEFINE(TEventHandlerList, TObjectHash)
+#include "containers/key_hash.h"
+
+SW_CLASS_DEFINE(TEventHandlerList, TObject)
+
+namespace {
+
+// Up to this many slots a search scans them: quicker than hashing, and no table to carry.
+constexpr size_t kScanLimit = 8;
+
+uint32_t HandlerHash(const TSWEventHandler& handler) {
+  const auto target = reinterpret_cast<uintptr_t>(handler.Target());
+  const auto code = reinterpret_cast<uintptr_t>(handler.Code());
+  return MixHash(target ^ (code << 16) ^ (code >> 48));
+}
+
+}  // namespace
 
 // Counts the dispatches running over a list, also when a handler fails.
 class TEventHandlerList::TDispatchScope {
@@ -19,49 +33,52 @@ class TEventHandlerList::TDispatchScope {
   TEventHandlerList& list_;
 };
 
-TEventHandlerList::TEventHandlerList(const WideString& key) : TObjectHash(true), key_(key) {}
-
-TEventHashItem& TEventHandlerList::Item(int index) const {
-  return static_cast<TEventHashItem&>(*Objects(index));
-}
-
-int TEventHandlerList::ItemIndexOf(const TSWEventHandler& handler) const {
-  for (int i = 0; i < Count(); ++i) {
-    const TEventHashItem& item = Item(i);
-    if (!item.Removed && item.Handler == handler) return i;
-  }
-  return -1;
+int TEventHandlerList::SlotOf(const TSWEventHandler& handler) const {
+  if (index_)
+    return index_->FindLast(HandlerHash(handler),
+                            [&](int slot) { return slots_[slot] == handler; });
+  const auto found = std::find(slots_.begin(), slots_.end(), handler);
+  return found == slots_.end() ? -1 : static_cast<int>(found - slots_.begin());
 }
 
 int TEventHandlerList::IndexOfHandler(const TSWEventHandler& handler) const {
-  const int index = ItemIndexOf(handler);
-  if (index < 0) return -1;
-  int position = 0;
-  for (int i = 0; i < index; ++i)
-    if (!Item(i).Removed) ++position;
-  return position;
+  const int slot = SlotOf(handler);
+  if (slot < 0 || removedCount_ == 0) return slot;
+  return static_cast<int>(
+      std::count_if(slots_.begin(), slots_.begin() + slot, [](const auto& h) { return bool(h); }));
 }
 
 void TEventHandlerList::Append(const TSWEventHandler& handler) {
-  AddOwned(WideString(), std::make_unique<TEventHashItem>(handler));
+  slots_.push_back(handler);
+  const int slot = static_cast<int>(slots_.size()) - 1;
+  if (index_)
+    index_->Insert(HandlerHash(handler), slot);
+  else if (slots_.size() > kScanLimit)
+    BuildIndex();
+}
+
+void TEventHandlerList::BuildIndex() {
+  index_ = std::make_unique<TIndexTable>();
+  index_->Reserve(static_cast<int>(slots_.size()));
+  for (size_t slot = 0; slot < slots_.size(); ++slot)
+    if (slots_[slot]) index_->Insert(HandlerHash(slots_[slot]), static_cast<int>(slot));
 }
 
 void TEventHandlerList::Remove(const TSWEventHandler& handler) {
-  const int index = ItemIndexOf(handler);
-  if (index < 0) return;
-  if (dispatchDepth_ == 0) {
-    Delete(index);
-    return;
-  }
-  Item(index).Removed = true;
+  const int slot = SlotOf(handler);
+  if (slot < 0) return;
+  if (index_) index_->Erase(HandlerHash(handler), slot);
+  slots_[slot] = TSWEventHandler();
   ++removedCount_;
+  CompactIfSparse();
 }
 
 void TEventHandlerList::Dispatch(TSWConfig* sender, const WideString& eventName, TObject* arg) {
   const TDispatchScope scope(*this);
-  for (int i = Count() - 1; i >= 0 && !released_; --i) {
-    const TEventHashItem& item = Item(i);
-    if (!item.Removed) item.Handler(sender, eventName, arg);
+  for (int slot = static_cast<int>(slots_.size()) - 1; slot >= 0 && !released_; --slot) {
+    // A copy: the handler may append to the list and so move its slots.
+    const TSWEventHandler handler = slots_[slot];
+    if (handler) handler(sender, eventName, arg);
   }
 }
 
@@ -78,11 +95,12 @@ void TEventHandlerList::Settle() {
     delete this;
     return;
   }
-  if (removedCount_ > 0) Compact();
+  CompactIfSparse();
 }
 
-void TEventHandlerList::Compact() {
-  for (int i = Count() - 1; i >= 0; --i)
-    if (Item(i).Removed) Delete(i);
+void TEventHandlerList::CompactIfSparse() {
+  if (dispatchDepth_ > 0 || removedCount_ * 2 <= static_cast<int>(slots_.size())) return;
+  std::erase_if(slots_, [](const TSWEventHandler& handler) { return !handler; });
   removedCount_ = 0;
+  if (index_) BuildIndex();
 }

@@ -20,11 +20,14 @@ void AssignObjectEventKey(WideString& key, const TObject* source, WideStringView
 TEventHash::TEventHash(TSWConfig* sender) : sender_(sender) {}
 
 TEventHash::~TEventHash() {
-  for (int i = 0; i < entries_.Count(); ++i) TEventHandlerList::Release(&ListAt(i));
+  const TSparseObjectHash& entries = Listing();
+  for (int i = 0; i < entries.Count(); ++i)
+    TEventHandlerList::Release(static_cast<TEventHandlerList*>(entries.Objects(i)));
 }
 
-TEventHandlerList& TEventHash::ListAt(int index) const {
-  return static_cast<TEventHandlerList&>(*entries_.Objects(index));
+const TSparseObjectHash& TEventHash::Listing() const {
+  entries_.Compact();
+  return entries_;
 }
 
 TEventHandlerList* TEventHash::FindList(WideStringView key) const {
@@ -34,12 +37,14 @@ TEventHandlerList* TEventHash::FindList(WideStringView key) const {
 TEventHandlerList& TEventHash::ListFor(const WideString& eventName) {
   if (TEventHandlerList* list = FindList(eventName)) return *list;
   // Released by ClearCallbacksOf or ~TEventHash.
-  return entries_.AddOwned(eventName, std::make_unique<TEventHandlerList>(eventName));
+  auto* list = new TEventHandlerList(eventName);
+  entries_.AddObject(eventName, list);
+  return *list;
 }
 
 void TEventHash::AddHandler(const WideString& eventName, const TSWEventHandler& handler) {
   TEventHandlerList& list = ListFor(eventName);
-  if (list.IndexOfHandler(handler) >= 0) return;
+  if (list.Contains(handler)) return;
   list.Append(handler);
   RecordInTrail(eventName, handler);
 }
@@ -53,9 +58,12 @@ void TEventHash::AddObjectHandler(const TObject* source, const WideString& event
 
 void TEventHash::RecordInTrail(const WideString& eventName, const TSWEventHandler& handler) {
   const WideString token = ObjectToken(handler.Target());
-  auto* pairs = As<TObjectHash>(trail_.Find(token));
-  if (!pairs) pairs = &trail_.AddOwned(token, std::make_unique<TObjectHash>(true));
-  pairs->AddOwned(eventName, std::make_unique<TEventHashItem>(handler));
+  auto* subscriptions = As<TEventSubscriptions>(trail_.Find(token));
+  if (!subscriptions) {
+    subscriptions = new TEventSubscriptions;
+    trail_.AddObject(token, subscriptions);
+  }
+  subscriptions->Items.push_back({eventName, std::make_unique<TEventHashItem>(handler)});
 }
 
 void TEventHash::RemoveHandler(const WideString& eventName, const TSWEventHandler& handler) {
@@ -98,13 +106,12 @@ void TEventHash::RemoveTrailOf(const WideString& token) {
   const int index = trail_.IndexOf(token);
   if (index < 0) return;
   TObject* const found = trail_.Objects(index);
-  const auto* pairs = As<TObjectHash>(found);
-  if (!pairs)
+  const auto* subscriptions = As<TEventSubscriptions>(found);
+  if (!subscriptions)
     Raise<EInvalidOperation>(u"ClearCallbacksOf - unexpected class (%s) of object trail item.",
                              {found ? found->ClassName() : WideString(u"nil")});
-  for (int i = 0; i < pairs->Count(); ++i)
-    RemoveHandler(pairs->Strings(i),
-                  static_cast<const TEventHashItem&>(*pairs->Objects(i)).Handler);
+  for (const auto& subscription : subscriptions->Items)
+    RemoveHandler(subscription.EventName, subscription.Item->Handler);
   // Nothing reads a walked trail again; keeping it would only grow with every object that dies.
   trail_.Delete(index);
 }
@@ -112,13 +119,15 @@ void TEventHash::RemoveTrailOf(const WideString& token) {
 void TEventHash::DeleteObjectEntriesOf(const WideString& token) {
   int index;
   while ((index = entries_.IndexOfName(token)) >= 0) {
-    TEventHandlerList* const list = &ListAt(index);
+    auto* const list = static_cast<TEventHandlerList*>(entries_.Objects(index));
     entries_.Delete(index);
     TEventHandlerList::Release(list);
   }
 }
 
-int TEventHash::HandlerCount(int index) const { return ListAt(index).LiveCount(); }
+int TEventHash::HandlerCount(int index) const {
+  return static_cast<const TEventHandlerList*>(Listing().Objects(index))->LiveCount();
+}
 
 bool IsObjectEvent(const WideString& eventName, const WideString& name) {
   return eventName.size() > kTokenLength + 1 && eventName[kTokenLength] == kKeySeparator &&

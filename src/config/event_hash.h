@@ -5,6 +5,8 @@
 //
 // The registry takes no lock; it is used from one thread at a time.
 #include "config/event_handler_list.h"
+#include "config/event_subscriptions.h"
+#include "containers/sparse_object_hash.h"
 
 class TEventHash : public TObject {
   SW_CLASS(TEventHash)
@@ -27,7 +29,7 @@ class TEventHash : public TObject {
 
   // Calls the key's handlers, the last registered first, with the key exactly as raised; a key
   // nobody registered does nothing. A handler's failure ends the dispatch and propagates.
-  // Allocates nothing once the key has been looked up since the registry last changed.
+  // Allocates nothing.
   void RaiseEvent(const WideString& eventName, TObject* arg);
   void RaiseObjectEvent(const TObject* source, const WideString& eventName, TObject* arg);
 
@@ -41,24 +43,26 @@ class TEventHash : public TObject {
 
   // For the debug listing: the keys in registration order with their live handler counts.
   int Count() const { return entries_.Count(); }
-  const WideString& Strings(int index) const { return entries_.Strings(index); }
+  const WideString& Strings(int index) const { return Listing().Strings(index); }
   int HandlerCount(int index) const;
 
-  // Subscriber token to an owning object hash of (event key, TEventHashItem) pairs.
-  TObjectHash& Trail() { return trail_; }
+  // Subscriber token to what it registered (TEventSubscriptions).
+  TSparseObjectHash& Trail() { return trail_; }
 
  private:
   TEventHandlerList* FindList(WideStringView key) const;
-  TEventHandlerList& ListAt(int index) const;
+  // The entries with their holes closed, so that positions count from 0 in order.
+  const TSparseObjectHash& Listing() const;
   TEventHandlerList& ListFor(const WideString& eventName);
   void RecordInTrail(const WideString& eventName, const TSWEventHandler& handler);
   void RemoveTrailOf(const WideString& token);
   void DeleteObjectEntriesOf(const WideString& token);
 
   TSWConfig* sender_;
-  // Not owning: a list outlives its entry while a dispatch still runs over it.
-  TObjectHash entries_{false};
-  TObjectHash trail_{true};
+  // Not owning: a list outlives its entry while a dispatch still runs over it. Closing its holes
+  // for the listing moves only the entries, never a list.
+  mutable TSparseObjectHash entries_{false};
+  TSparseObjectHash trail_{true};
   // Reused for every object-scoped raise, so building the key allocates nothing once grown.
   WideString objectKey_;
 };

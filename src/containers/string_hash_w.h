@@ -1,6 +1,7 @@
 #pragma once
-// The hash table behind the hashed string lists: 256 buckets of chains of (key, index) entries.
-// A new entry goes to the head of its chain, so of several equal keys the one added last is found.
+// A fixed hash table of 256 buckets of chains of (key, index) entries, for callers that want its
+// exact hash. A new entry goes to the head of its chain, so of several equal keys the one added
+// last is found. The hashed lists use their own growing tables (index_table.h) instead.
 #include <array>
 #include <cstdint>
 #include <vector>

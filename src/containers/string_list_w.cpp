@@ -27,6 +27,7 @@ void TStringListW::SetStrings(int index, const WideString& s) {
   CheckIndex(index, Count());
   Changing();
   items_[index].String = s;
+  ItemsRearranged();
   Changed();
 }
 
@@ -62,6 +63,7 @@ void TStringListW::InsertItem(int index, const WideString& s, TObject* object) {
   Changing();
   if (Count() == capacity_) Grow();
   items_.insert(items_.begin() + index, TStringItem{s, object});
+  ItemInserted(index);
   Changed();
 }
 
@@ -74,6 +76,7 @@ void TStringListW::Grow() {
 void TStringListW::Delete(int index) {
   CheckIndex(index, Count());
   Changing();
+  ItemDeleting(index);
   items_.erase(items_.begin() + index);
   Changed();
 }
@@ -83,6 +86,7 @@ void TStringListW::Clear() {
   Changing();
   std::vector<TStringItem>().swap(items_);
   capacity_ = 0;
+  ItemsRearranged();
   Changed();
 }
 
@@ -118,6 +122,7 @@ void TStringListW::Exchange(int index1, int index2) {
   CheckIndex(index2, Count());
   Changing();
   std::swap(items_[index1], items_[index2]);
+  ItemsRearranged();
   Changed();
 }
 
@@ -133,6 +138,7 @@ void TStringListW::Move(int curIndex, int newIndex) {
     std::rotate(from, from + 1, to + 1);
   else
     std::rotate(to, from, from + 1);
+  ItemsRearranged();
   Changed();
 }
 
@@ -159,6 +165,7 @@ void TStringListW::SortItems(TStringListSortCompare compare) {
   sorted.reserve(capacity_);
   for (int index : order) sorted.push_back(std::move(items_[index]));
   items_.swap(sorted);
+  ItemsRearranged();
   Changed();
 }
 

@@ -69,6 +69,12 @@ class TStringListW : public TStringsW {
   // Around every change of content or order, inside an update too.
   virtual void Changing();
   virtual void Changed();
+  // What changed, for lists that index their items, inside an update too: an item now at
+  // `index` (later ones moved up), an item at `index` about to go (later ones will move down),
+  // or strings or order changed in ways the two do not tell.
+  virtual void ItemInserted(int /*index*/) {}
+  virtual void ItemDeleting(int /*index*/) {}
+  virtual void ItemsRearranged() {}
 
  private:
   struct TStringItem {

@@ -73,6 +73,32 @@ TEST(BonusMap, SummaryListsEveryBasketWithItsProviders) {
   EXPECT_EQ(summary.TotalProviders, 1);
 }
 
+TEST(BonusMap, ProvidersLeavingFromAnywhereLeaveTheRestCounted) {
+  TSWBonusMap bonuses;
+  TObject player;
+  std::vector<std::unique_ptr<TObject>> providers;
+  for (int i = 0; i < 1000; ++i) {
+    providers.push_back(std::make_unique<TObject>());
+    bonuses.SetBonus(&player, kMana, i, providers.back().get());
+  }
+  EXPECT_EQ(bonuses.BonusSum(&player, kMana, 0), 999 * 1000 / 2);
+  // Odd values leave, read between removals so that the sums see every state.
+  for (int i = 1; i < 1000; i += 2) {
+    bonuses.RemoveProvider(providers[i].get());
+    if (i % 100 == 1) {
+      EXPECT_EQ(bonuses.BonusMax(&player, kMana, 0), 999);
+    }
+  }
+  const int evenSum = 499 * 500;  // 0 + 2 + ... + 998
+  EXPECT_EQ(bonuses.BonusSum(&player, kMana, 0), evenSum);
+  EXPECT_EQ(bonuses.BonusMax(&player, kMana, 0), 998);
+  bonuses.SetBonus(&player, kMana, 5000, providers[1].get());  // back, with a new value
+  bonuses.SetBonus(&player, kMana, 7, providers[998].get());
+  EXPECT_EQ(bonuses.BonusSum(&player, kMana, 0), evenSum + 5000 - 998 + 7);
+  EXPECT_EQ(bonuses.BonusMax(&player, kMana, 0), 5000);
+  EXPECT_EQ(bonuses.Summary().TotalProviders, 501);
+}
+
 TEST(BonusMap, ConcurrentWritersAndReadersSeeWholeChanges) {
   constexpr int kWriters = 4;
   constexpr int kProvidersEach = 200;

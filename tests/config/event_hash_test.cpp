@@ -372,3 +372,65 @@ TEST(EventHashDispatch, AllocatesNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(EventHashTest, LongListsKeepEveryPromiseWhileHandlersComeAndGoDuringADispatch) {
+  // Past a handful of handlers a list finds its handlers by hash; these changes, made while the
+  // list is being called, move and re-index its storage.
+  std::vector<std::unique_ptr<TSubscriber>> subscribers;
+  for (int i = 0; i < 30; ++i) subscribers.push_back(Make(std::to_string(i)));
+  for (int i = 0; i < 6; ++i) events.AddHandler(kTick, subscribers[i]->Handler());
+  subscribers[5]->Action = [&] {
+    for (int i = 6; i < 30; ++i) events.AddHandler(kTick, subscribers[i]->Handler());
+    for (int i = 1; i < 30; i += 2) events.RemoveHandler(kTick, subscribers[i]->Handler());
+    events.AddHandler(kTick, subscribers[4]->Handler());  // already in: kept once
+    events.AddHandler(kTick, subscribers[3]->Handler());  // back in, as the newest
+    subscribers[5]->Action = nullptr;
+  };
+
+  Raise(kTick);
+  EXPECT_EQ(TakeCalls(), "5 4 2 0");
+  EXPECT_EQ(HandlerCountOf(kTick), 16);
+  EXPECT_EQ(events.IndexOfHandler(kTick, subscribers[3]->Handler()), 15);
+  EXPECT_EQ(events.IndexOfHandler(kTick, subscribers[6]->Handler()), 3);
+  EXPECT_EQ(events.IndexOfHandler(kTick, subscribers[7]->Handler()), -1);
+  Raise(kTick);
+  EXPECT_EQ(TakeCalls(), "3 28 26 24 22 20 18 16 14 12 10 8 6 4 2 0");
+
+  // Subscribers that die one after another, each taking its handler from the indexed list.
+  for (int i = 0; i < 30; i += 2) subscribers[i].reset();
+  EXPECT_EQ(HandlerCountOf(kTick), 1);
+  Raise(kTick);
+  EXPECT_EQ(TakeCalls(), "3");
+}
+
+TEST_F(EventHashTest, EntriesOfManyObjectsComeAndGoAndTheListingStaysInOrder) {
+  std::vector<std::unique_ptr<TSubscriber>> cells;
+  auto panel = Make("panel");
+  for (int i = 0; i < 40; ++i) {
+    cells.push_back(Make("cell"));
+    events.AddObjectHandler(cells.back().get(), u"slot add", panel->Handler());
+    events.AddObjectHandler(cells.back().get(), u"slot delete", panel->Handler());
+  }
+  events.AddHandler(kTick, panel->Handler());
+  for (int i = 0; i < 40; i += 4) cells[i].reset();
+  ASSERT_EQ(events.Count(), 61);
+  // Cells 1 to 3, 5 to 7, ... in registration order, two keys each, then "tick".
+  int next = 0;
+  for (int i = 0; i < 40; ++i) {
+    if (i % 4 == 0) continue;
+    EXPECT_EQ(events.Strings(next++), ObjectToken(cells[i].get()) + u"=slot add");
+    EXPECT_EQ(events.Strings(next++), ObjectToken(cells[i].get()) + u"=slot delete");
+  }
+  EXPECT_EQ(events.Strings(next), kTick);
+
+  events.RaiseObjectEvent(cells[39].get(), u"slot delete", nullptr);
+  EXPECT_EQ(TakeCalls(), "panel");
+  panel.reset();
+  for (int i = 0; i < events.Count(); ++i) EXPECT_EQ(events.HandlerCount(i), 0);
+  cells.clear();
+  EXPECT_EQ(events.Count(), 1);
+}
+
+}  // namespace

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "base/tobject.h"
+#include "base/upper_case.h"
 #include "containers/string_hash_w.h"
 
 TEST(StringHashW, HashRotatesLeftByTwoAndTheNewestEqualKeyWins) {
@@ -59,4 +63,88 @@ TEST(HashedStringListW, NamesHashHoldsOnlyItemsWithASeparator) {
 
   list.SetNameValueSeparator(u'1');
   EXPECT_EQ(list.IndexOfName(u"y="), 1);
+}
+
+namespace {
+
+// What a plain scan finds: the last item equal without regard to case (by whole string, or by
+// the part before the first "=").
+int ScannedIndex(const THashedStringListW& list, WideStringView key, bool byName) {
+  for (int i = list.Count() - 1; i >= 0; --i) {
+    WideStringView item = list.Strings(i);
+    const size_t separator = item.find(u'=');
+    if (byName && separator == WideStringView::npos) continue;
+    if (SameTextW(byName ? item.substr(0, separator) : item, key)) return i;
+  }
+  return -1;
+}
+
+}  // namespace
+
+TEST(HashedStringListW, LookupsAgreeWithAScanThroughEveryKindOfChange) {
+  // Few distinct keys, so that duplicates abound and deletes land before, between and after
+  // the occurrences of a key; enough items that the tables are built and kept up to date.
+  const std::vector<WideString> keys = {
+      u"tick", u"TICK", u"x=1", u"X=2", u"\u00E9t\u00E9", u"\u00C9T\u00C9=v",
+      u"1:2",  u"2:1",  u"a",   u"b=a"};
+  const std::vector<WideString> probes = {u"tick", u"x", u"X=1", u"\u00C9t\u00E9", u"1:2",
+                                          u"2:1",  u"A", u"b",   u"missing"};
+  THashedStringListW list;
+  uint32_t seed = 12345;
+  auto next = [&](uint32_t range) {
+    seed = seed * 1103515245u + 12345u;
+    return static_cast<int>((seed >> 8) % range);
+  };
+  for (int step = 0; step < 3000; ++step) {
+    const int count = list.Count();
+    const WideString& key = keys[next(static_cast<uint32_t>(keys.size()))];
+    switch (next(10)) {
+      case 0:
+      case 1:
+      case 2:
+        list.Add(key);
+        break;
+      case 3:
+        list.Insert(next(count + 1), key);
+        break;
+      case 4:
+      case 5:
+        if (count > 0) list.Delete(next(count));
+        break;
+      case 6:
+        if (count > 1) list.Exchange(next(count), next(count));
+        break;
+      case 7:
+        if (count > 0) list.SetStrings(next(count), key);
+        break;
+      case 8:
+        if (count > 1) list.Move(next(count), next(count));
+        break;
+      default:
+        if (count > 40) list.Delete(count - 1);
+        break;
+    }
+    for (const WideString& probe : probes) {
+      ASSERT_EQ(list.IndexOf(probe), ScannedIndex(list, probe, false)) << "step " << step;
+      ASSERT_EQ(list.IndexOfName(probe), ScannedIndex(list, probe, true)) << "step " << step;
+    }
+  }
+}
+
+TEST(HashedStringListW, ConsecutiveTokensAndCoordinatesAreAllFoundAtScale) {
+  // Token halves without letter case, as object identities have.
+  auto token = [](int i) { return IdentityToken(0x00023000u + i); };
+  THashedStringListW list;
+  std::vector<WideString> added;
+  for (int i = 0; i < 20000; ++i) {
+    added.push_back(i % 2 ? IntToWide(i % 256) + u":" + IntToWide(i / 256)
+                          : token(i) + u"=slot add");
+    list.Add(added.back());
+  }
+  for (int i = 0; i < 20000; i += 7) ASSERT_EQ(list.IndexOf(added[i]), i);
+  // Deleting from the front moves every later item down by one each time.
+  for (int i = 0; i < 100; ++i) list.Delete(0);
+  for (int i = 100; i < 20000; i += 7) ASSERT_EQ(list.IndexOf(added[i]), i - 100);
+  EXPECT_EQ(list.IndexOfName(token(200)), 100);
+  EXPECT_EQ(list.IndexOf(added[0]), -1);
 }
