@@ -53,24 +53,24 @@ TBenchFolder& Folder() {
 
 const WideString& BenchDataDir() { return Folder().dataDir; }
 
-std::string BenchMapText(const TBenchMapSpec& spec) {
+std::string BenchMapText(const TBenchMapShape& shape) {
   std::ostringstream text;
-  text << "[General]\nName=bench\nWidth=" << spec.Width << "\nHeight=" << spec.Height
+  text << "[General]\nName=bench\nWidth=" << shape.Width << "\nHeight=" << shape.Height
        << "\n\n[Tiles]\n";
-  for (int y = 0; y < spec.Height; ++y) {
+  for (int y = 0; y < shape.Height; ++y) {
     text << "Y" << y << "=";
-    for (int x = 0; x < spec.Width; ++x) text << (x == 0 ? "soil" : ",soil");
+    for (int x = 0; x < shape.Width; ++x) text << (x == 0 ? "soil" : ",soil");
     text << "\n";
   }
   text << "\n[Objects of Player1]\n";
-  for (int i = 0; i < spec.Bloomers; ++i)
-    text << i % spec.Width << ":" << i / spec.Width << "=bloomer\n";
-  text << "\n" << spec.ExtraSections;
+  for (int i = 0; i < shape.Bloomers; ++i)
+    text << i % shape.Width << ":" << i / shape.Width << "=bloomer\n";
+  text << "\n" << shape.ExtraSections;
   return text.str();
 }
 
-WideString WriteBenchMap(const std::string& name, const TBenchMapSpec& spec) {
+WideString WriteBenchMap(const std::string& name, const TBenchMapShape& shape) {
   const fs::path file = fs::path(Utf8Encode(BenchDataDir())) / "maps" / (name + ".ini");
-  std::ofstream(file) << BenchMapText(spec);
+  std::ofstream(file) << BenchMapText(shape);
   return Utf8Decode("maps\\" + name);
 }

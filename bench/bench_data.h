@@ -5,7 +5,7 @@
 
 #include "base/wide_string.h"
 
-struct TBenchMapSpec {
+struct TBenchMapShape {
   int Width = 1;
   int Height = 1;
   // Bloomers owned by Player1, one per cell in row-major order from (0, 0).
@@ -18,9 +18,9 @@ struct TBenchMapSpec {
 const WideString& BenchDataDir();
 // Writes the map file `name` (without folder and extension) and returns its package item name,
 // such as maps\bench 32.
-WideString WriteBenchMap(const std::string& name, const TBenchMapSpec& spec);
+WideString WriteBenchMap(const std::string& name, const TBenchMapShape& shape);
 // The map file's text, as written.
-std::string BenchMapText(const TBenchMapSpec& spec);
+std::string BenchMapText(const TBenchMapShape& shape);
 
 // Map overrides of the bloomer, named for the map files that carry them.
 struct TBloomerRules {

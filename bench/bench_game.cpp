@@ -16,6 +16,6 @@ void TBenchGame::Clear() { Load(tinyMap_); }
 
 WideString BloomerBoard(int bloomers, const TBloomerRules& rules) {
   constexpr int kWidth = 128;
-  const TBenchMapSpec spec{kWidth, (bloomers + kWidth - 1) / kWidth, bloomers, rules.Sections};
-  return WriteBenchMap("bench " + std::to_string(bloomers) + " " + rules.Name, spec);
+  const TBenchMapShape shape{kWidth, (bloomers + kWidth - 1) / kWidth, bloomers, rules.Sections};
+  return WriteBenchMap("bench " + std::to_string(bloomers) + " " + rules.Name, shape);
 }

@@ -73,9 +73,9 @@ void BM_LevelUpTick(benchmark::State& state) {
 }
 
 // The map file of the load comparison: 128 x 128, 10,000 bloomers.
-const TBenchMapSpec& LoadComparisonMap() {
-  static const TBenchMapSpec spec{128, 128, TickBloomers(), kRechargingBloomers.Sections};
-  return spec;
+const TBenchMapShape& LoadComparisonMap() {
+  static const TBenchMapShape shape{128, 128, TickBloomers(), kRechargingBloomers.Sections};
+  return shape;
 }
 
 void BM_LoadMap(benchmark::State& state) {
