@@ -69,8 +69,9 @@ void TStringListW::InsertItem(int index, const WideString& s, TObject* object) {
 
 void TStringListW::Grow() {
   const int delta = capacity_ > 64 ? capacity_ / 4 : capacity_ > 8 ? 16 : 4;
+  // Only the reported capacity steps this way: the items grow on demand, so the many lists
+  // holding one or two entries do not keep room for four.
   capacity_ += delta;
-  items_.reserve(capacity_);
 }
 
 void TStringListW::Delete(int index) {
@@ -162,7 +163,7 @@ void TStringListW::SortItems(TStringListSortCompare compare) {
   std::stable_sort(order.begin(), order.end(),
                    [&](int a, int b) { return compare(*this, a, b) < 0; });
   std::vector<TStringItem> sorted;
-  sorted.reserve(capacity_);
+  sorted.reserve(items_.size());
   for (int index : order) sorted.push_back(std::move(items_[index]));
   items_.swap(sorted);
   ItemsRearranged();
