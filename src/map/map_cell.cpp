@@ -15,7 +15,7 @@
 SW_CLASS_DEFINE(TSWMapCell, TSWObject)
 
 TSWMapCell::TSWMapCell(TCreationKey, TSWMapCells* cells, int x, int y)
-    : cells_(cells), slots_(std::make_unique<TSWMapCellSlots>(this)), x_(x), y_(y) {}
+    : cells_(cells), x_(x), y_(y) {}
 
 TSWMapCell::~TSWMapCell() = default;
 
@@ -23,7 +23,7 @@ void TSWMapCell::BeforeDestruction() {
   // Emptied rather than destroyed, so that whatever the objects' "free" handlers reach of the
   // cell is still there.
   TFirstError errors;
-  errors.Run([&] { slots_->Clear(); });
+  if (slots_) errors.Run([&] { slots_->Clear(); });
   errors.Run([&] { TSWObject::BeforeDestruction(); });
   errors.Rethrow();
 }
@@ -41,6 +41,13 @@ void TSWMapCell::RaiseEvent(const WideString& name, TObject* arg) {
   if (watcher && (name == kEventSlotAdd || name == kEventSlotDelete || name == kEventSlotLevelUp))
     watcher(GetConfig(), name, arg != nullptr ? arg : this);
 }
+
+TSWMapCellSlots& TSWMapCell::Slots() const {
+  if (!slots_) slots_ = std::make_unique<TSWMapCellSlots>(const_cast<TSWMapCell*>(this));
+  return *slots_;
+}
+
+int TSWMapCell::SlotCount() const { return slots_ ? slots_->Count() : 0; }
 
 void TSWMapCell::Init() { imageName_ = u"cell"; }
 
@@ -88,7 +95,7 @@ void TSWMapCell::PaintOverlays(TCanvas& canvas) {
 
 void TSWMapCell::PaintSlots(TCanvas& canvas) {
   const TPoint p = Position();
-  for (int i = 0; i < slots_->Count(); ++i) slots_->SlotObject(i).Paint(canvas, p.X, p.Y);
+  for (int i = 0; i < SlotCount(); ++i) slots_->SlotObject(i).Paint(canvas, p.X, p.Y);
 }
 
 void TSWMapCell::SetState(int kind, bool on) {
@@ -101,9 +108,9 @@ TPoint TSWMapCell::Position() const { return cells_->CellPosition(x_, y_); }
 uint32_t TSWMapCell::ClickColor() const { return ClickColorOf(x_, y_, cells_->DebugColors()); }
 
 void TSWMapCell::HurtSlots(int32_t damage, const TSWCellObjectFilter& filter, int64_t hits) {
-  for (int i = slots_->Count() - 1; i >= 0; --i) {
+  for (int i = SlotCount() - 1; i >= 0; --i) {
     // A death may set off handlers that empty more slots than the dying one.
-    if (i >= slots_->Count()) continue;
+    if (i >= SlotCount()) continue;
     TSWCellObject& object = slots_->SlotObject(i);
     if (!filter || filter(&object)) object.TakeHits(damage, hits);
   }
@@ -114,7 +121,11 @@ void TSWMapCell::HurtArea(int32_t damage, int32_t radius, const TSWCellObjectFil
     cells_->Cell(cell.X, cell.Y).HurtSlots(damage, filter, cell.Walks);
 }
 
-size_t TSWMapCell::MemorySize() const { return InstanceSize() + slots_->MemorySize(); }
+size_t TSWMapCell::MemorySize() const {
+  // Slots not made yet count as an empty container, so the figure does not depend on which
+  // cells were looked at.
+  return InstanceSize() + (slots_ ? slots_->MemorySize() : sizeof(TSWMapCellSlots));
+}
 
 void TSWMapCell::DrawImage(TCanvas& canvas, WideStringView name, int x, int y) const {
   canvas.DrawImage(x, y, Image(name));

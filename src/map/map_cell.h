@@ -62,7 +62,8 @@ class TSWMapCell : public TSWObject {
   virtual void PaintSlots(TCanvas& canvas);
 
   TSWMapCells& Cells() const { return *cells_; }
-  TSWMapCellSlots& Slots() const { return *slots_; }
+  // Made on first use: most cells of a board never hold an object.
+  TSWMapCellSlots& Slots() const;
   int32_t X() const { return x_; }
   int32_t Y() const { return y_; }
   const WideString& ImageName() const { return imageName_; }
@@ -113,9 +114,11 @@ class TSWMapCell : public TSWObject {
   // The store's package image; fails with "%s cannot paint without a configuration store."
   // (EInvalidOperation) when the cell has none.
   TPngImage& Image(WideStringView name) const;
+  // The objects on the cell, without making its slots.
+  int SlotCount() const;
 
   TSWMapCells* cells_;
-  std::unique_ptr<TSWMapCellSlots> slots_;
+  mutable std::unique_ptr<TSWMapCellSlots> slots_;
   int32_t x_;
   int32_t y_;
   WideString imageName_;

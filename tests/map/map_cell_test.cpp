@@ -171,4 +171,17 @@ TEST_F(MapCellTest, ACellFreesItsObjectsBeforeItGoes) {
   EXPECT_EQ(TestFlower::Alive, 0);
 }
 
+TEST_F(MapCellTest, ACellNeverAskedForItsSlotsActsAndCountsAsOneWithEmptySlots) {
+  TSWMapCell& untouched = CellAt(2, 3);
+  TSWMapCell& asked = CellAt(3, 3);
+  EXPECT_EQ(asked.Slots().Count(), 0);
+  EXPECT_EQ(untouched.MemorySize(), asked.MemorySize());
+
+  untouched.Subscribe(kEventFree, log.Handler());
+  asked.HurtArea(7, 1);
+  untouched.HurtSlots(7);
+  PutCell(2, 3, u"TSWMapCell_Soil");
+  EXPECT_EQ(log.Events, (std::vector<TLoggedEvent>{{kEventFree, &untouched}}));
+}
+
 }  // namespace
