@@ -193,10 +193,25 @@ int TStringListW::CompareStrings(WideStringView a, WideStringView b) const {
   return CollateW(a, b, caseSensitive_);
 }
 
+const TNotifyEvent& TStringListW::OnChanging() const {
+  static const TNotifyEvent none;
+  return handlers_ ? handlers_->OnChanging : none;
+}
+
+const TNotifyEvent& TStringListW::OnChange() const {
+  static const TNotifyEvent none;
+  return handlers_ ? handlers_->OnChange : none;
+}
+
+TStringListW::TChangeHandlers& TStringListW::Handlers() {
+  if (!handlers_) handlers_ = std::make_unique<TChangeHandlers>();
+  return *handlers_;
+}
+
 void TStringListW::Changing() {
-  if (!Updating() && onChanging_) onChanging_(this);
+  if (!Updating() && handlers_ && handlers_->OnChanging) handlers_->OnChanging(this);
 }
 
 void TStringListW::Changed() {
-  if (!Updating() && onChange_) onChange_(this);
+  if (!Updating() && handlers_ && handlers_->OnChange) handlers_->OnChange(this);
 }

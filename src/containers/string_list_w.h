@@ -1,5 +1,6 @@
 #pragma once
 // The array-backed string list: optionally sorted, with duplicate rules and change notifications.
+#include <memory>
 #include <vector>
 
 #include "base/bound_method.h"
@@ -58,10 +59,10 @@ class TStringListW : public TStringsW {
   virtual void SetCaseSensitive(bool caseSensitive);
 
   // Called before / after every change, unless an update is in progress.
-  const TNotifyEvent& OnChanging() const { return onChanging_; }
-  void SetOnChanging(TNotifyEvent handler) { onChanging_ = handler; }
-  const TNotifyEvent& OnChange() const { return onChange_; }
-  void SetOnChange(TNotifyEvent handler) { onChange_ = handler; }
+  const TNotifyEvent& OnChanging() const;
+  void SetOnChanging(TNotifyEvent handler) { Handlers().OnChanging = handler; }
+  const TNotifyEvent& OnChange() const;
+  void SetOnChange(TNotifyEvent handler) { Handlers().OnChange = handler; }
 
  protected:
   void SetUpdateState(bool updating) override;
@@ -81,20 +82,25 @@ class TStringListW : public TStringsW {
     WideString String;
     TObject* Object;
   };
+  // Made when a handler is first set: few of the many small lists are watched.
+  struct TChangeHandlers {
+    TNotifyEvent OnChange;
+    TNotifyEvent OnChanging;
+  };
 
   // Fails unless 0 <= index < limit.
   static void CheckIndex(int index, int limit);
   static void CheckNotSorted(bool sorted);
   void InsertItem(int index, const WideString& s, TObject* object);
+  TChangeHandlers& Handlers();
   void Grow();
   void SortItems(TStringListSortCompare compare);
   static int CompareItems(const TStringListW& list, int index1, int index2);
 
   std::vector<TStringItem> items_;
   int capacity_ = 0;
-  bool sorted_ = false;
   TDuplicates duplicates_ = dupIgnore;
+  bool sorted_ = false;
   bool caseSensitive_ = false;
-  TNotifyEvent onChange_;
-  TNotifyEvent onChanging_;
+  std::unique_ptr<TChangeHandlers> handlers_;
 };
