@@ -54,7 +54,7 @@ const std::array<char16_t, 0x10000>& UpperCaseTable() {
 
 }  // namespace
 
-char16_t UpCaseUnit(char16_t unit) { return UpperCaseTable()[unit]; }
+char16_t UpCaseBeyondAscii(char16_t unit) { return UpperCaseTable()[unit]; }
 char16_t LowCaseUnit(char16_t unit) { return MapUnit(unit, towlower_l); }
 WideString WideUpperCase(WideStringView text) { return MapText(text, towupper_l); }
 WideString WideLowerCase(WideStringView text) { return MapText(text, towlower_l); }

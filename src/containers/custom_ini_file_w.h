@@ -51,7 +51,7 @@ class TCustomIniFileW : public TObject {
   virtual void UpdateFile() = 0;
 
   // True when the section is present and holds at least one line.
-  bool SectionExists(WideStringView section) const;
+  virtual bool SectionExists(WideStringView section) const;
   // Parses the stream's remaining bytes as UTF-8 ini text (a byte-order mark is not skipped).
   void LoadFromStream(TStream& stream);
   // The sections whose names contain `text` (exactly, case-sensitively), in order; with `strip`,

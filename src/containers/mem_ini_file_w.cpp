@@ -106,6 +106,11 @@ void TMemIniFileW::ReadSectionValues(WideStringView section, TStringsW& strings)
   });
 }
 
+bool TMemIniFileW::SectionExists(WideStringView section) const {
+  const THashedStringListW* lines = FindSection(section);
+  return lines != nullptr && lines->Count() > 0;
+}
+
 void TMemIniFileW::EraseSection(WideStringView section) { sections_.DeleteString(section); }
 
 void TMemIniFileW::DeleteKey(WideStringView section, WideStringView ident) {

@@ -27,6 +27,8 @@ class TMemIniFileW : public TCustomIniFileW {
   void ReadSection(WideStringView section, TStringsW& strings) const override;
   void ReadSections(TStringsW& strings) const override;
   void ReadSectionValues(WideStringView section, TStringsW& strings) const override;
+  // Looks the section up without copying its names.
+  bool SectionExists(WideStringView section) const override;
   // Removes the section that reads find; an earlier one of the same name is read from then on.
   void EraseSection(WideStringView section) override;
   // Removes the line that reads find in that section; an earlier one of the same name is read
