@@ -53,14 +53,6 @@ std::unique_ptr<TPngImage> TSWPackage::DecodeImage(const WideString& item) {
 }
 
 TMemIniFileW& TSWPackage::Ini(WideStringView name) {
-  for (const auto& [known, ini] : iniByName_)
-    if (known == name) return *ini;
-  TMemIniFileW& ini = CachedIni(name);
-  iniByName_.emplace_back(WideString(name), &ini);
-  return ini;
-}
-
-TMemIniFileW& TSWPackage::CachedIni(WideStringView name) {
   const WideString key = WideString(name).append(u":ini");
   if (TMemIniFileW* cached = As<TMemIniFileW>(cache_.Find(key))) return *cached;
   auto ini = std::make_unique<TMemIniFileW>();

@@ -10,8 +10,6 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <utility>
-#include <vector>
 
 #include "base/component.h"
 #include "base/var_rec.h"
@@ -90,13 +88,8 @@ class TSWPackage : public TComponent {
   const TMemIniFileW* Lookup(WideStringView section, WideStringView key, TVarArgs files,
                              WideString& value);
   const TMemIniFileW& MapFile(WideStringView section, WideStringView key) const;
-  // The parsed file of that name from the cache, parsed and cached on first use.
-  TMemIniFileW& CachedIni(WideStringView name);
   // "%s.Data could not retrieve data with name %s." (EListError).
   [[noreturn]] void RaiseNoData(const WideString& name) const;
   TObjectHash cache_;  // owning
-  // The parsed ini files of the cache by the exact name asked for: every config lookup asks for
-  // one of a few names, and a scan of these beats building the cache key and hashing it.
-  std::vector<std::pair<WideString, TMemIniFileW*>> iniByName_;
   TSWConfig* config_ = nullptr;
 };
